@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "ui/game_application.h"
+
+// GoogleTest's discovery runs this binary at build time without the test's
+// environment, so it defaults to the headless platform itself.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+  }
+  testing::InitGoogleTest(&argc, argv);
+  GameApplication application(argv[0]);
+  return RUN_ALL_TESTS();
+}

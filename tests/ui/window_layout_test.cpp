@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRect>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QString>
+#include <QTest>
+#include <QTextDocument>
+#include <vector>
+
+#include "qt_printers.h"
+#include "shown_form.h"
+#include "ui/form_texts.h"
+
+namespace {
+
+struct Expected {
+  const char* name;
+  const char* container;  // object name of the parent
+  QRect pixels;           // at 96 dots per inch
+  QString text;
+  bool visible;
+};
+
+QWidget* Find(MainForm& form, const char* name) {
+  return form.findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+QString TextOf(QWidget* control) {
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    return label->text();
+  }
+  if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+    return frame->title();
+  }
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    return button->text();
+  }
+  if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+    // toPlainText() would turn the rules' no-break spaces into plain ones.
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  }
+  return {};
+}
+
+std::vector<Expected> ExpectedControls() {
+  const auto u = [](const char* text) { return QString::fromUtf8(text); };
+  return {
+      {"Label1_0", "MainForm", {64, 0, 305, 25}, u("Философия - дилемата на затворника"), true},
+      {"Frame1", "MainForm", {24, 48, 137, 129}, u("Компютър"), true},
+      {"Option1_0", "Frame1", {8, 24, 121, 25}, u("Отказ"), true},
+      {"Option1_1", "Frame1", {8, 48, 121, 25}, u("Коопериране"), true},
+      {"Option1_2", "Frame1", {8, 72, 121, 25}, u("Случайно"), true},
+      {"Option1_3", "Frame1", {8, 96, 121, 25}, u("Реципрочно"), true},
+      {"Frame2", "MainForm", {304, 48, 137, 81}, u("Потребител"), true},
+      {"Option2_0", "Frame2", {8, 24, 121, 25}, u("Отказ"), true},
+      {"Option2_1", "Frame2", {8, 48, 121, 25}, u("Коопериране"), true},
+      {"Command1_0", "MainForm", {192, 144, 89, 25}, u("Банкер"), true},
+      {"Text1_0", "MainForm", {8, 216, 449, 121}, u(form_texts::kRules), true},
+      {"Text1_1", "MainForm", {40, 216, 449, 121}, u(form_texts::kAphorism), false},
+  };
+}
+
+using WindowLayout = ShownForm;
+
+TEST_F(WindowLayout, WindowIsFixedWithACloseBoxOnly) {
+  EXPECT_EQ(form().size(), QSize(461, 345));
+  EXPECT_EQ(form().minimumSize(), QSize(461, 345));
+  EXPECT_EQ(form().maximumSize(), QSize(461, 345));
+  const Qt::WindowFlags flags = form().windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(form().windowTitle(), QString::fromUtf8("Философия - логика, дилемата"));
+}
+
+TEST_F(WindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
+  for (const Expected& expected : ExpectedControls()) {
+    SCOPED_TRACE(expected.name);
+    QWidget* control = Find(form(), expected.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->parentWidget()->objectName(), QString::fromLatin1(expected.container));
+    EXPECT_EQ(control->geometry(), expected.pixels);
+    EXPECT_EQ(TextOf(control), expected.text);
+    EXPECT_EQ(control->isVisible(), expected.visible);
+  }
+}
+
+TEST_F(WindowLayout, ControlArraysAddressTheirElements) {
+  EXPECT_EQ(form().Label1(0), Find(form(), "Label1_0"));
+  EXPECT_EQ(form().Frame1(), Find(form(), "Frame1"));
+  EXPECT_EQ(form().Frame2(), Find(form(), "Frame2"));
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(form().Option1(i), Find(form(), qPrintable(QStringLiteral("Option1_%1").arg(i))));
+  }
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(form().Option2(i), Find(form(), qPrintable(QStringLiteral("Option2_%1").arg(i))));
+    EXPECT_EQ(form().Text1(i), Find(form(), qPrintable(QStringLiteral("Text1_%1").arg(i))));
+  }
+  EXPECT_EQ(form().Command1(0), Find(form(), "Command1_0"));
+}
+
+TEST_F(WindowLayout, EachFrameIsOneExclusiveGroupWithNothingSelected) {
+  for (QRadioButton* button : {form().Option1(0), form().Option2(0)}) {
+    QButtonGroup* group = button->group();
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->exclusive());
+    EXPECT_EQ(group->checkedButton(), nullptr);
+  }
+  EXPECT_EQ(form().Option1(0)->group()->buttons().size(), 4);
+  EXPECT_EQ(form().Option2(0)->group()->buttons().size(), 2);
+  EXPECT_NE(form().Option1(0)->group(), form().Option2(0)->group());
+  EXPECT_EQ(form().Option1(3)->group()->id(form().Option1(3)), 3);
+  EXPECT_EQ(form().Option2(1)->group()->id(form().Option2(1)), 1);
+
+  QTest::mouseClick(form().Option1(1), Qt::LeftButton);
+  QTest::mouseClick(form().Option2(1), Qt::LeftButton);
+  QTest::mouseClick(form().Option1(3), Qt::LeftButton);
+  EXPECT_FALSE(form().Option1(1)->isChecked());
+  EXPECT_TRUE(form().Option1(3)->isChecked());
+  EXPECT_TRUE(form().Option2(1)->isChecked());  // the other frame is untouched
+}
+
+TEST_F(WindowLayout, ReportBoxHasTheFocusAndShowsTheRulesFromTheTop) {
+  QPlainTextEdit* box = form().Text1(0);
+  EXPECT_EQ(QApplication::focusWidget(), box);
+  EXPECT_TRUE(box->isReadOnly());
+  EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+  EXPECT_GT(box->verticalScrollBar()->maximum(), 0);  // the rest is a scroll away
+  EXPECT_EQ(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+}
+
+TEST_F(WindowLayout, ReportBoxCanBeReadAndScrolledButNotEdited) {
+  QPlainTextEdit* box = form().Text1(0);
+  const QString rules = box->toPlainText();
+  QTest::keyClicks(box, QStringLiteral("xyz"));
+  QTest::keyClick(box, Qt::Key_Delete);
+  QTest::keyClick(box, Qt::Key_Backspace);
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->toPlainText(), rules);
+
+  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_GT(box->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(box->viewport()->rect().contains(box->cursorRect()));
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(box->textCursor().selectedText().size(), rules.size());
+}
+
+TEST_F(WindowLayout, HiddenBoxIsOfTheSameKindAndStaysHidden) {
+  QPlainTextEdit* hidden = form().Text1(1);
+  EXPECT_TRUE(hidden->isReadOnly());
+  EXPECT_EQ(hidden->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_TRUE(hidden->isHidden());
+  form().hide();
+  form().show();
+  EXPECT_FALSE(hidden->isVisible());
+}
+
+// The focus order that Tab walks: into each option group at its selected
+// button, or at its first in tab order while none is selected.
+std::vector<QWidget*> TabWalk(QWidget* from, int steps) {
+  from->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> walk;
+  for (int step = 0; step < steps; ++step) {
+    QWidget* focused = QApplication::focusWidget();
+    walk.push_back(focused);
+    if (focused == nullptr) {
+      break;
+    }
+    QTest::keyClick(focused, Qt::Key_Tab);
+  }
+  return walk;
+}
+
+TEST_F(WindowLayout, TabFollowsTheTabOrder) {
+  // The chain itself, over everything that can take the focus.
+  std::vector<QWidget*> chain;
+  QWidget* widget = form().Text1(0);
+  do {
+    if (widget->focusPolicy() != Qt::NoFocus && widget->isVisible()) {
+      chain.push_back(widget);
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != form().Text1(0));
+  const std::vector<QWidget*> order = {form().Text1(0),   form().Command1(0), form().Option1(2),
+                                       form().Option1(0), form().Option1(1),  form().Option1(3),
+                                       form().Option2(1), form().Option2(0)};
+  EXPECT_EQ(chain, order);
+
+  EXPECT_EQ(TabWalk(form().Text1(0), 5),
+            (std::vector<QWidget*>{form().Text1(0), form().Command1(0), form().Option1(2),
+                                   form().Option2(1), form().Text1(0)}));
+  form().Option1(3)->setChecked(true);
+  form().Option2(0)->setChecked(true);
+  EXPECT_EQ(TabWalk(form().Text1(0), 4),
+            (std::vector<QWidget*>{form().Text1(0), form().Command1(0), form().Option1(3),
+                                   form().Option2(0)}));
+}
+
+TEST_F(WindowLayout, LabelAndFramesTakeNoFocus) {
+  EXPECT_EQ(form().Label1(0)->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(form().Frame1()->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(form().Frame2()->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(WindowLayout, NoButtonAnswersEnterOrEscapeByItself) {
+  QPushButton* banker = form().Command1(0);
+  EXPECT_FALSE(banker->isDefault());
+  EXPECT_FALSE(banker->autoDefault());
+  QSignalSpy clicks(banker, &QPushButton::clicked);
+  for (QWidget* target : {static_cast<QWidget*>(form().Text1(0)), static_cast<QWidget*>(banker)}) {
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter);
+    QTest::keyClick(target, Qt::Key_Escape);
+  }
+  EXPECT_EQ(clicks.count(), 0);
+  EXPECT_TRUE(form().isVisible());
+  QTest::keyClick(banker, Qt::Key_Space);  // the focused button's own key
+  EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(WindowTexts, RulesAndAphorismHaveTheirLines) {
+  const QString rules = QString::fromUtf8(form_texts::kRules);
+  EXPECT_EQ(rules.count(QLatin1Char('\n')), 15);
+  EXPECT_TRUE(rules.endsWith(QLatin1Char('\n')));
+  for (const char* figure : {"по 300;", "по 10", "плаща 500", "със 100;"}) {
+    EXPECT_TRUE(rules.contains(QString::fromUtf8(figure))) << figure;
+  }
+  const QStringList aphorism = QString::fromUtf8(form_texts::kAphorism).split(QLatin1Char('\n'));
+  ASSERT_EQ(aphorism.size(), 4);  // three lines and nothing after the last break
+  EXPECT_TRUE(aphorism.last().isEmpty());
+  for (int line = 0; line < 3; ++line) {
+    EXPECT_TRUE(aphorism[line].endsWith(QLatin1Char(' '))) << line;
+    EXPECT_FALSE(aphorism[line].trimmed().isEmpty()) << line;
+  }
+}
+
+}  // namespace

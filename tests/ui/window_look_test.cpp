@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColor>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRawFont>
+#include <QStringList>
+#include <QTextLayout>
+#include <vector>
+
+#include "qt_printers.h"
+#include "shown_form.h"
+#include "ui/form_texts.h"
+
+namespace {
+
+QColor Painted(QWidget* control, QPoint at) {
+  return QColor(control->grab().toImage().pixel(at));
+}
+
+struct Paint {
+  QWidget* control;
+  QPoint at;  // inside the control's background, clear of its text and edges
+  QColor colour;
+};
+
+using WindowLook = ShownForm;
+
+TEST_F(WindowLook, ControlsPaintTheirOwnBackgrounds) {
+  const QColor lavender(192, 192, 255);
+  const QColor peach(255, 224, 192);
+  const QColor pink(255, 128, 255);
+  const QColor yellow(255, 255, 128);
+  const std::vector<Paint> paints = {
+      {&form(), {4, 4}, lavender},
+      {&form(), {200, 100}, lavender},
+      {&form(), {456, 200}, lavender},
+      {form().Label1(0), {3, 12}, QColor(255, 192, 128)},
+      {form().Label1(0), {301, 3}, QColor(255, 192, 128)},
+      {form().Frame1(), {130, 8}, peach},
+      {form().Frame2(), {130, 8}, peach},
+      {form().Option1(0), {116, 12}, pink},
+      {form().Option1(3), {116, 3}, pink},
+      {form().Option2(0), {116, 12}, yellow},
+      {form().Option2(1), {116, 21}, yellow},
+      {form().Command1(0), {5, 12}, QColor(128, 255, 128)},
+      {form().Command1(0), {84, 20}, QColor(128, 255, 128)},
+  };
+  for (const Paint& paint : paints) {
+    SCOPED_TRACE(qPrintable(paint.control->objectName()));
+    EXPECT_EQ(Painted(paint.control, paint.at), paint.colour)
+        << "at " << paint.at.x() << ", " << paint.at.y();
+  }
+}
+
+TEST_F(WindowLook, TextBoxesKeepTheDefaultColours) {
+  const QPalette defaults = QApplication::palette();
+  QPlainTextEdit* box = form().Text1(0);
+  EXPECT_EQ(Painted(box->viewport(), {1, 1}), defaults.color(QPalette::Base));
+  for (const auto role : {QPalette::Base, QPalette::Text, QPalette::Window, QPalette::Button}) {
+    EXPECT_EQ(box->palette().color(role), defaults.color(role)) << role;
+    EXPECT_EQ(form().Text1(1)->palette().color(role), defaults.color(role)) << role;
+  }
+}
+
+TEST_F(WindowLook, NoControlHasATextColourOfItsOwn) {
+  const QColor text = QApplication::palette().color(QPalette::WindowText);
+  for (QWidget* control : form().findChildren<QWidget*>()) {
+    SCOPED_TRACE(qPrintable(control->objectName()));
+    EXPECT_EQ(control->palette().color(QPalette::WindowText), text);
+    EXPECT_EQ(control->palette().color(QPalette::ButtonText),
+              QApplication::palette().color(QPalette::ButtonText));
+  }
+}
+
+TEST_F(WindowLook, EveryControlShowsTheWindowsFont) {
+  const QFont& font = form().font();
+  EXPECT_EQ(font.pointSize(), 12);
+  EXPECT_EQ(font.weight(), QFont::Normal);
+  EXPECT_FALSE(font.italic());
+  EXPECT_EQ(QFontInfo(font).pixelSize(), 16);  // 12 point at 96 dots per inch
+  for (QWidget* control : form().findChildren<QWidget*>()) {
+    SCOPED_TRACE(qPrintable(control->objectName()));
+    EXPECT_FALSE(control->testAttribute(Qt::WA_SetFont));
+    EXPECT_EQ(control->font(), font);
+  }
+}
+
+// The faces a laid-out text really uses; fallback fonts show up here, where
+// QFontMetrics::inFont would answer yes through them.
+QStringList FacesUsedFor(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  while (layout.createLine().isValid()) {
+  }
+  layout.endLayout();
+  QStringList faces;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    faces << run.rawFont().familyName();
+    for (const quint32 glyph : run.glyphIndexes()) {
+      EXPECT_NE(glyph, 0u) << "a character without a glyph in " << qPrintable(text);
+    }
+  }
+  faces.removeDuplicates();
+  return faces;
+}
+
+TEST_F(WindowLook, EveryTextUsesATimesMetricFaceWithCyrillic) {
+  namespace t = form_texts;
+  const QStringList metricTwins = {QStringLiteral("Times New Roman"),
+                                   QStringLiteral("Liberation Serif")};
+  for (const char* text :
+       {t::kCaption, t::kTitle, t::kComputerFrame, t::kPlayerFrame, t::kDefect, t::kCooperate,
+        t::kRandom, t::kReciprocal, t::kBanker, t::kRules, t::kAphorism}) {
+    for (const QString& line : QString::fromUtf8(text).split(QLatin1Char('\n'))) {
+      if (line.isEmpty()) {
+        continue;
+      }
+      const QStringList faces = FacesUsedFor(line, form().font());
+      ASSERT_EQ(faces.size(), 1) << qPrintable(line) << ": " << qPrintable(faces.join(", "));
+      EXPECT_TRUE(metricTwins.contains(faces.first())) << qPrintable(faces.first());
+    }
+  }
+}
+
+TEST_F(WindowLook, IconIsATransparentPaletteHamburger) {
+  const QImage picture(QStringLiteral(":/dilemata/hamburger.xpm"));
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(32, 32));
+  EXPECT_EQ(picture.format(), QImage::Format_Indexed8);
+  EXPECT_LE(picture.colorCount(), 256);
+  for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)}) {
+    EXPECT_EQ(qAlpha(picture.pixel(corner)), 0);
+  }
+  EXPECT_EQ(qAlpha(picture.pixel(16, 16)), 255);
+
+  const QIcon icon = form().windowIcon();
+  EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+  EXPECT_EQ(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+            picture.convertToFormat(QImage::Format_ARGB32));
+}
+
+}  // namespace

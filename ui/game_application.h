@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QApplication>
+
+namespace detail {
+
+// The command line Qt is given: the program's name alone. It must outlive
+// the application object, so it is a base constructed first.
+struct ProgramNameOnly {
+  explicit ProgramNameOnly(char* programName) : argv{programName, nullptr} {}
+  int argc = 1;
+  char* argv[2];
+};
+
+}  // namespace detail
+
+// The game's application object: the Fusion style, so that the window's
+// colours render alike on every desktop, and no command line, since the
+// program takes none.
+class GameApplication : private detail::ProgramNameOnly, public QApplication {
+ public:
+  explicit GameApplication(char* programName);
+};
