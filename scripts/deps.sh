@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev
   fonts-liberation2
-  xvfb xauth
+  xvfb xauth libx11-dev
 )
 
 missing=()

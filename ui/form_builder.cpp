@@ -14,6 +14,7 @@
 
 #include "ui/control_colours.h"
 #include "ui/form_layout.h"
+#include "ui/option_button.h"
 #include "ui/option_group.h"
 
 namespace {
@@ -33,7 +34,7 @@ QWidget* MakeFrame(const ControlLayout& layout, QWidget* parent) {
 }
 
 QWidget* MakeOptionButton(const ControlLayout& layout, QWidget* parent) {
-  return new QRadioButton(Text(layout), parent);
+  return new OptionButton(Text(layout), parent);
 }
 
 QWidget* MakePushButton(const ControlLayout& layout, QWidget* parent) {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "fake_game_view.h"
 #include "game/computer_move.h"
 #include "game/player_move.h"
-#include "game/scripted_source.h"
 #include "game/starting_values.h"
+#include "support/fake_game_view.h"
+#include "support/scripted_source.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "fake_game_view.h"
 #include "game/computer_move.h"
 #include "game/play_round.h"
-#include "game/scripted_source.h"
 #include "game/starting_values.h"
+#include "support/fake_game_view.h"
+#include "support/scripted_source.h"
 
 namespace {
 

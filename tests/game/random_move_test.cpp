@@ -7,7 +7,7 @@
 
 #include "game/random_generator.h"
 #include "game/random_move.h"
-#include "game/scripted_source.h"
+#include "support/scripted_source.h"
 
 namespace {
 

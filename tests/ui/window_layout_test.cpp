@@ -108,12 +108,17 @@ TEST_F(WindowLayout, ControlArraysAddressTheirElements) {
   EXPECT_EQ(form().Command1(0), Find(form(), "Command1_0"));
 }
 
-TEST_F(WindowLayout, EachFrameIsOneExclusiveGroupWithNothingSelected) {
+TEST(WindowBeforeLoad, NoOptionIsSelected) {
+  const MainForm form;  // never shown, so never loaded
+  EXPECT_EQ(form.Option1(0)->group()->checkedButton(), nullptr);
+  EXPECT_EQ(form.Option2(0)->group()->checkedButton(), nullptr);
+}
+
+TEST_F(WindowLayout, EachFrameIsOneExclusiveGroup) {
   for (QRadioButton* button : {form().Option1(0), form().Option2(0)}) {
     QButtonGroup* group = button->group();
     ASSERT_NE(group, nullptr);
     EXPECT_TRUE(group->exclusive());
-    EXPECT_EQ(group->checkedButton(), nullptr);
   }
   EXPECT_EQ(form().Option1(0)->group()->buttons().size(), 4);
   EXPECT_EQ(form().Option2(0)->group()->buttons().size(), 2);
@@ -127,6 +132,14 @@ TEST_F(WindowLayout, EachFrameIsOneExclusiveGroupWithNothingSelected) {
   EXPECT_FALSE(form().Option1(1)->isChecked());
   EXPECT_TRUE(form().Option1(3)->isChecked());
   EXPECT_TRUE(form().Option2(1)->isChecked());  // the other frame is untouched
+}
+
+TEST_F(WindowLayout, AnOptionAnswersAClickAnywhereOnItsFace) {
+  QRadioButton* reciprocal = form().Option1(3);
+  QTest::mouseClick(reciprocal, Qt::LeftButton, {}, QPoint(reciprocal->width() - 2, 2));
+  EXPECT_TRUE(reciprocal->isChecked());
+  QTest::mouseClick(form().Frame1(), Qt::LeftButton, {}, QPoint(4, 4));  // the frame, not a button
+  EXPECT_TRUE(reciprocal->isChecked());
 }
 
 TEST_F(WindowLayout, ReportBoxHasTheFocusAndShowsTheRulesFromTheTop) {
@@ -165,8 +178,7 @@ TEST_F(WindowLayout, HiddenBoxIsOfTheSameKindAndStaysHidden) {
   EXPECT_FALSE(hidden->isVisible());
 }
 
-// The focus order that Tab walks: into each option group at its selected
-// button, or at its first in tab order while none is selected.
+// The focus order that Tab walks.
 std::vector<QWidget*> TabWalk(QWidget* from, int steps) {
   from->setFocus(Qt::TabFocusReason);
   std::vector<QWidget*> walk;
@@ -196,14 +208,15 @@ TEST_F(WindowLayout, TabFollowsTheTabOrder) {
                                        form().Option2(1), form().Option2(0)};
   EXPECT_EQ(chain, order);
 
+  // After load each group is entered at its selected button.
   EXPECT_EQ(TabWalk(form().Text1(0), 5),
-            (std::vector<QWidget*>{form().Text1(0), form().Command1(0), form().Option1(2),
-                                   form().Option2(1), form().Text1(0)}));
+            (std::vector<QWidget*>{form().Text1(0), form().Command1(0), form().Option1(0),
+                                   form().Option2(0), form().Text1(0)}));
   form().Option1(3)->setChecked(true);
-  form().Option2(0)->setChecked(true);
+  form().Option2(1)->setChecked(true);
   EXPECT_EQ(TabWalk(form().Text1(0), 4),
             (std::vector<QWidget*>{form().Text1(0), form().Command1(0), form().Option1(3),
-                                   form().Option2(0)}));
+                                   form().Option2(1)}));
 }
 
 TEST_F(WindowLayout, LabelAndFramesTakeNoFocus) {
