@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QIcon>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QString>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "game/computer_move.h"
@@ -19,6 +19,7 @@
 #include "ui/form_font.h"
 #include "ui/form_layout.h"
 #include "ui/form_texts.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void MainForm::SetUpWindow() {
                  Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(ToPixels(kClientArea).size());
   setWindowTitle(QString::fromUtf8(form_texts::kCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/dilemata/hamburger.xpm")));
+  setWindowIcon(WindowIcon());
   setFont(FormFont());
 
   QPalette background = palette();
@@ -133,7 +134,16 @@ std::string MainForm::GetReportText() const {
 }
 
 void MainForm::SetReportText(const std::string& text) {
-  controls_.text1[0]->setPlainText(QString::fromStdString(text));
+  // Replaced in place, in one edit: setPlainText() would clear the document
+  // first, and both size changes would repaint the scroll bar, which costs
+  // more than the text itself; round after round the report keeps its size.
+  QPlainTextEdit& box = *controls_.text1[0];
+  QTextCursor cursor(box.document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(QString::fromStdString(text));
+  cursor.endEditBlock();
+  box.moveCursor(QTextCursor::Start);
 }
 
 QLabel* MainForm::Label1(int index) const {

@@ -4,8 +4,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QString>
 #include <QTest>
+#include <QTextDocument>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -254,6 +256,21 @@ TEST_F(Play, RefusedRoundShowsAndPlayGoesOn) {
   player().Mode(ComputerMode::kAlwaysDefect);
   EXPECT_EQ(player().Banker(), kBothDefect + ScoreLine(990, 2147483537));
   EXPECT_EQ(form().State().LastPlayerMove, kDefect);
+}
+
+TEST_F(Play, TheReportReplacesTheRulesAndShowsFromTheTop) {
+  QPlainTextEdit* box = form().Text1(0);
+  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);  // the player read to the end
+  ASSERT_GT(box->verticalScrollBar()->value(), 0);
+  player().Banker();
+  EXPECT_EQ(box->document()->blockCount(), 3);  // two lines, each ending in a break
+  EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(box->textCursor().position(), 0);
+  EXPECT_EQ(box->toPlainText().toStdString(), kBothDefect + ScoreLine(990, 990));
+  player().Round(kCooperate);
+  EXPECT_EQ(box->document()->blockCount(), 3);
+  EXPECT_EQ(box->toPlainText().toStdString(), kComputerDefects + ScoreLine(1490, 890));
 }
 
 TEST_F(Play, ShowingAgainDoesNotRestartTheGame) {

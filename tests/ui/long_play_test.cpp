@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QtGlobal>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "shown_form.h"
+#include "support/main_form_test_peer.h"
+
+namespace {
+
+// The game as the player knows it from the outcome table, kept apart from
+// the game's own code: what each round must pay and report.
+class ReferenceModel {
+ public:
+  void SelectMode(int mode) { mode_ = mode; }
+  void SelectMove(bool cooperate) { playerCooperates_ = cooperate; }
+
+  // The computer's move in the next round, or nothing in random mode, where
+  // only the report can say what was drawn.
+  std::optional<bool> ComputerCooperates() const {
+    switch (mode_) {
+      case 0:
+        return false;
+      case 1:
+        return true;
+      case 3:
+        return lastPlayerCooperated_;
+      default:
+        return std::nullopt;
+    }
+  }
+
+  // Plays the round with the given computer move; returns the exact report.
+  std::string Play(bool computerCooperates) {
+    const bool player = playerCooperates_;
+    if (computerCooperates == player) {
+      computer_ += player ? 300 : -10;
+      player_ += player ? 300 : -10;
+    } else {
+      computer_ += computerCooperates ? -100 : 500;
+      player_ += player ? -100 : 500;
+    }
+    lastPlayerCooperated_ = player;
+    return Message(computerCooperates, player) + "Компютър: " + std::to_string(computer_) +
+           ", играч: " + std::to_string(player_) + "\n";
+  }
+
+  static std::string Message(bool computer, bool player) {
+    return std::string(computer ? "Компютърът се кооперира" : "Компютърът отказва") +
+           (player ? ", играчът се кооперира.\n" : ", играчът отказва.\n");
+  }
+
+  bool playerCooperates() const { return playerCooperates_; }
+  long long computer() const { return computer_; }
+  long long player() const { return player_; }
+
+ private:
+  int mode_ = 0;
+  bool playerCooperates_ = false;
+  bool lastPlayerCooperated_ = true;
+  long long computer_ = 1000;
+  long long player_ = 1000;
+};
+
+std::uint32_t Seed() {
+  bool given = false;
+  const int seed = qEnvironmentVariableIntValue("DILEMATA_LONG_PLAY_SEED", &given);
+  return given ? static_cast<std::uint32_t>(seed) : 20261208u;
+}
+
+using LongPlay = ShownForm;
+
+TEST_F(LongPlay, RealWidgetsAgreeWithAnIndependentModel) {
+  const std::uint32_t seed = Seed();
+  SCOPED_TRACE(testing::Message() << "seed " << seed << " (set DILEMATA_LONG_PLAY_SEED to replay)");
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> action(0, 9);
+  ReferenceModel model;
+  int randomRounds = 0;
+  int presses = 0;
+
+  for (int step = 0; step < 20000; ++step) {
+    const int choice = action(random);
+    if (choice < 3) {
+      const int mode = std::uniform_int_distribution<int>(0, 3)(random);
+      QTest::mouseClick(form().Option1(mode), Qt::LeftButton);
+      model.SelectMode(mode);
+      continue;
+    }
+    if (choice < 5) {
+      const bool cooperate = (random() & 1) != 0;
+      QTest::mouseClick(form().Option2(cooperate ? 1 : 0), Qt::LeftButton);
+      model.SelectMove(cooperate);
+      continue;
+    }
+    QTest::mouseClick(form().Command1(0), Qt::LeftButton);
+    ++presses;
+    const std::string report = form().GetReportText();
+    std::optional<bool> computer = model.ComputerCooperates();
+    if (!computer) {
+      // Random mode: the report names the move drawn, which must be one of
+      // the two that fit the player's move.
+      ++randomRounds;
+      const std::string first = report.substr(0, report.find('\n') + 1);
+      if (first == ReferenceModel::Message(true, model.playerCooperates())) {
+        computer = true;
+      } else {
+        ASSERT_EQ(first, ReferenceModel::Message(false, model.playerCooperates()))
+            << "step " << step;
+        computer = false;
+      }
+    }
+    ASSERT_EQ(report, model.Play(*computer)) << "step " << step;
+    ASSERT_EQ(form().State().ComputerScore, model.computer()) << "step " << step;
+    ASSERT_EQ(form().State().PlayerScore, model.player()) << "step " << step;
+  }
+  EXPECT_GT(presses, 9000);
+  EXPECT_GT(randomRounds, 1000);
+}
+
+TEST_F(LongPlay, ComputerTotalStaysExactFarPastThe32BitRange) {
+  const long long far = 1LL << 40;
+  MainFormTestPeer::State(form()).ComputerScore = far;
+  QTest::mouseClick(form().Option2(1), Qt::LeftButton);
+  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // the computer defects: +500
+  EXPECT_EQ(form().GetReportText(),
+            "Компютърът отказва, играчът се кооперира.\nКомпютър: 1099511628276, играч: 900\n");
+
+  MainFormTestPeer::State(form()).ComputerScore = -far;
+  QTest::mouseClick(form().Option1(1), Qt::LeftButton);
+  QTest::mouseClick(form().Option2(0), Qt::LeftButton);
+  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // the computer cooperates: -100
+  EXPECT_EQ(form().State().ComputerScore, -far - 100);
+  EXPECT_EQ(form().GetReportText(),
+            "Компютърът се кооперира, играчът отказва.\nКомпютър: -1099511627876, играч: 1400\n");
+}
+
+TEST_F(LongPlay, RefusedRoundAtTheBottomOfThePlayersRange) {
+  const std::int32_t floor = std::numeric_limits<std::int32_t>::min();
+  MainFormTestPeer::State(form()).PlayerScore = floor + 5;
+  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // both defect: -10 would overflow
+  EXPECT_EQ(form().GetReportText(),
+            "Компютърът отказва, играчът отказва.\nРундът не е зачетен, защото сумата на играча "
+            "би излязла извън допустимите граници.\n");
+  EXPECT_EQ(form().State().PlayerScore, floor + 5);
+  EXPECT_EQ(form().State().ComputerScore, 1000);
+  QTest::mouseClick(form().Option1(1), Qt::LeftButton);
+  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // the player's +500 counts
+  EXPECT_EQ(form().GetReportText(),
+            "Компютърът се кооперира, играчът отказва.\nКомпютър: 900, играч: -2147483143\n");
+}
+
+}  // namespace
