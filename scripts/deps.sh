@@ -9,6 +9,7 @@ packages=(
   libgtest-dev
   fonts-liberation2
   xvfb xauth libx11-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

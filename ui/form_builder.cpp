@@ -155,6 +155,7 @@ FormControls BuildForm(QWidget& window) {
   for (const ControlLayout& layout : kFormLayout) {
     QWidget* control = MakeControl(layout, Container(controls, layout.container, window));
     control->setObjectName(ObjectName(layout));
+    control->setAccessibleName(QString::fromUtf8(layout.accessibleName));
     control->setGeometry(ToPixels(layout.box));
     control->setVisible(layout.visible);
     if (layout.background) {

@@ -33,6 +33,7 @@ struct ControlLayout {
   ControlKind kind;
   ControlName container;          // the window, or the frame that holds it
   const char* text;               // caption or initial text, UTF-8
+  const char* accessibleName;     // what a screen reader calls it, UTF-8
   TwipBox box;                    // relative to the container
   std::optional<Rgb> background;  // none: the toolkit's default colours
   int tabIndex;

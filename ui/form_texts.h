@@ -13,6 +13,10 @@ inline constexpr char kRandom[] = "Случайно";
 inline constexpr char kReciprocal[] = "Реципрочно";
 inline constexpr char kBanker[] = "Банкер";
 
+// Names a screen reader gives the text boxes, which have no caption.
+inline constexpr char kReportBoxName[] = "Отчет на банкера";
+inline constexpr char kAphorismBoxName[] = "Афоризъм";
+
 // The rules, shown in the report box until the first round replaces them.
 // A no-break space ties each dash to the word before it, so that no wrapped
 // line starts with a dash.
