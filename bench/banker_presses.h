@@ -7,9 +7,20 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstdint>
+#include <cstdio>
 
 #include "monotonic_clock.h"
 #include "ui/main_form.h"
+
+// Shows the window and waits until it is on screen; says so if it is not.
+inline bool ShowForPresses(MainForm& form) {
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) {
+    std::fprintf(stderr, "the window did not show\n");
+    return false;
+  }
+  return true;
+}
 
 // Presses "Банкер" through the real widgets and waits until the report box
 // has repainted, timing each press from the mouse press to the repaint.

@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::atoi(argv[1]) : 200000;
   GameApplication application(argv[0]);
   MainForm form;
-  form.show();
-  if (!QTest::qWaitForWindowExposed(&form)) {
-    std::fprintf(stderr, "the window did not show\n");
+  if (!ShowForPresses(form)) {
     return 1;
   }
   BankerPresses banker(form);

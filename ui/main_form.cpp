@@ -82,7 +82,7 @@ void MainForm::ConnectHandlers() {
       OnPlayerMoveClick(static_cast<std::int16_t>(id));
     }
   });
-  connect(controls_.command1[0], &QPushButton::clicked, this, [this] { OnBankerClick(0); });
+  connect(controls_.command1[0], &QPushButton::clicked, this, [this] { OnBankerClick(kBankerIndex); });
 }
 
 // The load notification: the window is about to show for the first time.

@@ -9,6 +9,7 @@
 #include "game/play_round.h"
 #include "game/starting_values.h"
 #include "support/fake_game_view.h"
+#include "support/reference_payoffs.h"
 #include "support/scripted_source.h"
 
 namespace {
@@ -102,13 +103,9 @@ TEST(PlayRound, TotalsAccumulateOverMixedRounds) {
   long long player = 1000;
   Move computerMove = kCooperate;
   for (const Move move : moves) {
-    if (computerMove == move) {
-      computer += move ? 300 : -10;
-      player += move ? 300 : -10;
-    } else {
-      computer += computerMove ? -100 : 500;
-      player += move ? -100 : 500;
-    }
+    const Gains gains = ReferenceGains(computerMove, move);
+    computer += gains.computer;
+    player += gains.player;
     game.Play(move);
     computerMove = move;
   }

@@ -13,6 +13,7 @@
 
 #include "shown_form.h"
 #include "support/main_form_test_peer.h"
+#include "support/reference_payoffs.h"
 
 namespace {
 
@@ -41,13 +42,9 @@ class ReferenceModel {
   // Plays the round with the given computer move; returns the exact report.
   std::string Play(bool computerCooperates) {
     const bool player = playerCooperates_;
-    if (computerCooperates == player) {
-      computer_ += player ? 300 : -10;
-      player_ += player ? 300 : -10;
-    } else {
-      computer_ += computerCooperates ? -100 : 500;
-      player_ += player ? -100 : 500;
-    }
+    const Gains gains = ReferenceGains(computerCooperates, player);
+    computer_ += gains.computer;
+    player_ += gains.player;
     lastPlayerCooperated_ = player;
     return Message(computerCooperates, player) + "Компютър: " + std::to_string(computer_) +
            ", играч: " + std::to_string(player_) + "\n";

@@ -15,6 +15,7 @@
 #include "game/starting_values.h"
 #include "shown_form.h"
 #include "support/main_form_test_peer.h"
+#include "support/reference_payoffs.h"
 #include "support/scripted_source.h"
 #include "ui/form_texts.h"
 
@@ -121,13 +122,9 @@ TEST_F(Play, RandomRoundsReportTheMoveDrawn) {
                                : (computerCooperated ? kPlayerDefects : kBothDefect)))
         << first;
     ASSERT_EQ(form().State().ComputerMove, computerCooperated);
-    if (computerCooperated == move) {
-      computer += move ? 300 : -10;
-      player += move ? 300 : -10;
-    } else {
-      computer += computerCooperated ? -100 : 500;
-      player += move ? -100 : 500;
-    }
+    const Gains gains = ReferenceGains(computerCooperated, move);
+    computer += gains.computer;
+    player += gains.player;
     ASSERT_EQ(report, first + ScoreLine(computer, player));
     computerCooperations += computerCooperated ? 1 : 0;
   }
