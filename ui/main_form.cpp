@@ -82,7 +82,8 @@ void MainForm::ConnectHandlers() {
       OnPlayerMoveClick(static_cast<std::int16_t>(id));
     }
   });
-  connect(controls_.command1[0], &QPushButton::clicked, this, [this] { OnBankerClick(kBankerIndex); });
+  connect(controls_.command1[0], &QPushButton::clicked, this,
+          [this] { OnBankerClick(kBankerIndex); });
 }
 
 // The load notification: the window is about to show for the first time.
