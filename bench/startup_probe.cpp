@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QObject>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include <memory>
 
 #include "monotonic_clock.h"
+#include "ui/fixed_window.h"
 #include "ui/form_font.h"
 #include "ui/form_texts.h"
 #include "ui/game_application.h"
@@ -49,10 +51,7 @@ class FirstFrame final : public QObject {
 
 std::unique_ptr<QWidget> BareWindow() {
   auto window = std::make_unique<QWidget>();
-  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint);
-  window->setFixedSize(461, 345);
+  MakeFixedWindow(*window, QSize(461, 345));  // as the game's window is made
   return window;
 }
 

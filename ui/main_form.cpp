@@ -15,6 +15,7 @@
 #include "game/play_round.h"
 #include "game/player_move.h"
 #include "game/starting_values.h"
+#include "ui/fixed_window.h"
 #include "ui/form_builder.h"
 #include "ui/form_font.h"
 #include "ui/form_layout.h"
@@ -52,11 +53,7 @@ void MainForm::Build() {
 
 void MainForm::SetUpWindow() {
   setObjectName(QStringLiteral("MainForm"));
-  // A fixed single border: a close box, but no minimize or maximize button.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(ToPixels(kClientArea).size());
+  MakeFixedWindow(*this, ToPixels(kClientArea).size());
   setWindowTitle(QString::fromUtf8(form_texts::kCaption));
   setWindowIcon(WindowIcon());
   setFont(FormFont());
