@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing need,
-# skipping the install when every one of them is already there.
+# Installs the Debian packages that building, playing, testing and packaging
+# need, on Debian 12 or 13, from a bare minimal install up. Does nothing when
+# every one of them is already there; otherwise installs the missing ones as
+# root, or through sudo, and says what to run when it can do neither.
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
-  libgtest-dev
+  # building
+  cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev
+  # what the game loads at run time
   fonts-liberation2
-  xvfb xauth libx11-dev
-  desktop-file-utils appstream dpkg-dev
+  # the tests' desktop: an X server, a session bus, and Xlib for the window helper
+  xvfb xauth libx11-dev dbus-daemon
+  # checking the desktop files and making the package
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
@@ -23,11 +27,16 @@ if [ "${#missing[@]}" -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "Missing Debian packages; as root, run: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
   as_root=(sudo)
 fi
+
+echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"

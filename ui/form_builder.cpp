@@ -16,6 +16,7 @@
 #include "ui/form_layout.h"
 #include "ui/option_button.h"
 #include "ui/option_group.h"
+#include "ui/text_box.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ QWidget* MakePushButton(const ControlLayout& layout, QWidget* parent) {
 }
 
 QWidget* MakeTextBox(const ControlLayout& layout, QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+  auto* box = new TextBox(parent);
   box->setReadOnly(true);
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box->setUndoRedoEnabled(false);

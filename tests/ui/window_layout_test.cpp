@@ -12,7 +12,10 @@
 #include <QSignalSpy>
 #include <QString>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <vector>
 
 #include "qt_printers.h"
@@ -142,6 +145,20 @@ TEST_F(WindowLayout, AnOptionAnswersAClickAnywhereOnItsFace) {
   EXPECT_TRUE(reciprocal->isChecked());
 }
 
+// Where each laid-out line of a text box stands, in its viewport.
+std::vector<QRect> LineRects(QPlainTextEdit* box) {
+  std::vector<QRect> lines;
+  for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+    const QTextLayout* layout = block.layout();
+    for (int line = 0; line < layout->lineCount(); ++line) {
+      QTextCursor cursor(block);
+      cursor.setPosition(block.position() + layout->lineAt(line).textStart());
+      lines.push_back(box->cursorRect(cursor));
+    }
+  }
+  return lines;
+}
+
 TEST_F(WindowLayout, ReportBoxHasTheFocusAndShowsTheRulesFromTheTop) {
   QPlainTextEdit* box = form().Text1(0);
   EXPECT_EQ(QApplication::focusWidget(), box);
@@ -150,6 +167,19 @@ TEST_F(WindowLayout, ReportBoxHasTheFocusAndShowsTheRulesFromTheTop) {
   EXPECT_EQ(box->verticalScrollBar()->value(), 0);
   EXPECT_GT(box->verticalScrollBar()->maximum(), 0);  // the rest is a scroll away
   EXPECT_EQ(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+
+  // The first lines show whole, and no line is cut by the bottom edge,
+  // whatever line spacing the toolkit gives the font.
+  const int bottom = box->viewport()->height();
+  int whole = 0;
+  for (const QRect& line : LineRects(box)) {
+    SCOPED_TRACE(testing::Message() << "line at " << line.top() << " to " << line.bottom()
+                                    << ", text area " << bottom << " high");
+    EXPECT_TRUE(line.top() >= bottom || line.bottom() < bottom);
+    whole += line.bottom() < bottom ? 1 : 0;
+  }
+  EXPECT_GE(whole, 6);
+  EXPECT_GT(box->contentsRect().height() - bottom, 0);
 }
 
 TEST_F(WindowLayout, ReportBoxCanBeReadAndScrolledButNotEdited) {
