@@ -1,10 +1,17 @@
-#include "ui/game_application.h"
-#include "ui/main_form.h"
+#include <QApplication>
 
-// The program takes no command line: Qt is handed the program's name alone.
+#include "ui/application_setup.h"
+#include "ui/main_form.h"
+#include "ui/platform_preference.h"
+
 int main(int /*argc*/, char** argv) {
-  GameApplication application(argv[0]);
+  ApplyPlatformPreference();
+  // The program takes no command line: Qt is handed the program's name alone.
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  QApplication application(qtArgc, qtArgv);
+  SetUpApplication(application);
   MainForm form;
   form.show();
-  return application.exec();
+  return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 //
 //   bench_banker [PRESSES]
 
+#include <QApplication>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
@@ -10,12 +11,13 @@
 
 #include "banker_presses.h"
 #include "statistics.h"
-#include "ui/game_application.h"
+#include "ui/application_setup.h"
 #include "ui/main_form.h"
 
 int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::atoi(argv[1]) : 10000;
-  GameApplication application(argv[0]);
+  QApplication application(argc, argv);
+  SetUpApplication(application);
   MainForm form;
   if (!ShowForPresses(form)) {
     return 1;

@@ -5,6 +5,7 @@
 //   bench_long_play [PRESSES]
 
 #include <unistd.h>
+#include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 #include <cstdio>
@@ -12,7 +13,7 @@
 #include <fstream>
 
 #include "banker_presses.h"
-#include "ui/game_application.h"
+#include "ui/application_setup.h"
 #include "ui/main_form.h"
 
 namespace {
@@ -38,7 +39,8 @@ void Vary(MainForm& form, int press) {
 
 int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::atoi(argv[1]) : 200000;
-  GameApplication application(argv[0]);
+  QApplication application(argc, argv);
+  SetUpApplication(application);
   MainForm form;
   if (!ShowForPresses(form)) {
     return 1;

@@ -9,9 +9,8 @@
 #include <string>
 
 #include "game/computer_move.h"
+#include "game/game_state.h"
 #include "game/play_round.h"
-#include "game/random_generator.h"
-#include "game/starting_values.h"
 #include "monotonic_clock.h"
 
 namespace {

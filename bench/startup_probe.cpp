@@ -7,7 +7,9 @@
 // "text" is the bare window with one label in the game's font: the floor of
 // any window that shows text, which pays for the font system's start-up.
 
+#include <QApplication>
 #include <QEvent>
+#include <QFont>
 #include <QLabel>
 #include <QObject>
 #include <QSize>
@@ -18,11 +20,9 @@
 #include <memory>
 
 #include "monotonic_clock.h"
-#include "ui/fixed_window.h"
-#include "ui/form_font.h"
-#include "ui/form_texts.h"
-#include "ui/game_application.h"
+#include "ui/application_setup.h"
 #include "ui/main_form.h"
+#include "ui/platform_preference.h"
 
 namespace {
 
@@ -51,14 +51,18 @@ class FirstFrame final : public QObject {
 
 std::unique_ptr<QWidget> BareWindow() {
   auto window = std::make_unique<QWidget>();
-  MakeFixedWindow(*window, QSize(461, 345));  // as the game's window is made
+  window->setWindowFlags(MainForm::kWindowFlags);  // as the game's window is made
+  window->setFixedSize(461, 345);
   return window;
 }
 
 std::unique_ptr<QWidget> TextWindow() {
   std::unique_ptr<QWidget> window = BareWindow();
-  window->setFont(FormFont());
-  auto* label = new QLabel(QString::fromUtf8(form_texts::kTitle), window.get());
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Serif")});  // what the game's font resolves to
+  font.setPointSize(12);
+  window->setFont(font);
+  auto* label = new QLabel(QStringLiteral("Философия - дилемата на затворника"), window.get());
   label->setGeometry(64, 0, 305, 25);
   return window;
 }
@@ -75,8 +79,13 @@ std::unique_ptr<QWidget> Window(const char* which) {
 
 }  // namespace
 
+// Starts as the game's entry does.
 int main(int argc, char** argv) {
-  GameApplication application(argv[0]);
+  ApplyPlatformPreference();
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  QApplication application(qtArgc, qtArgv);
+  SetUpApplication(application);
   std::unique_ptr<QWidget> window = Window(argc > 1 ? argv[1] : "mainform");
   FirstFrame firstFrame;
   window->installEventFilter(&firstFrame);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/computer_mode.h"
+#include "game/game_state.h"
 
 // What the game rules need from the window, and nothing more. Texts are UTF-8;
 // line breaks are '\n', as the window's text boxes use.

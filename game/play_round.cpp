@@ -1,12 +1,12 @@
 #include "game/play_round.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <string>
 #include <string_view>
-
-#include "game/computer_move.h"
-#include "game/round_report.h"
 
 namespace {
 
@@ -28,6 +28,40 @@ constexpr std::array<Outcome, 4> kOutcomes{{
     {kCooperate, kCooperate, "Компютърът се кооперира, играчът се кооперира.", kBothCooperate,
      kBothCooperate},
 }};
+
+// The report box's line break.
+constexpr std::string_view kLineBreak = "\n";
+constexpr std::string_view kComputerLabel = "Компютър: ";
+constexpr std::string_view kPlayerLabel = ", играч: ";
+constexpr std::string_view kRefusal =
+    "Рундът не е зачетен, защото сумата на играча би излязла извън допустимите граници.";
+
+// Plain decimal: a leading minus for negatives, no grouping, no blank.
+template <typename Integer>
+void AppendDecimal(std::string& out, Integer value) {
+  char digits[24];
+  const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
+  out.append(digits, result.ptr);
+}
+
+std::string PlayedRoundReport(std::string_view message, ComputerTotal computer,
+                              PlayerTotal player) {
+  std::string report;
+  report.reserve(message.size() + kComputerLabel.size() + kPlayerLabel.size() + 48);
+  report.append(message).append(kLineBreak).append(kComputerLabel);
+  AppendDecimal(report, computer);
+  report.append(kPlayerLabel);
+  AppendDecimal(report, player);
+  report.append(kLineBreak);
+  return report;
+}
+
+std::string RefusedRoundReport(std::string_view message) {
+  std::string report;
+  report.reserve(message.size() + kRefusal.size() + 2 * kLineBreak.size());
+  report.append(message).append(kLineBreak).append(kRefusal).append(kLineBreak);
+  return report;
+}
 
 bool FitsPlayerTotal(std::int64_t total) {
   return total >= std::numeric_limits<PlayerTotal>::min() &&

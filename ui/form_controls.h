@@ -1,25 +1,56 @@
 #pragma once
 
-#include <array>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
-class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
+// The window's own kinds of control: Qt's, with the keys, clicks and looks
+// that players know from native option groups, buttons and text boxes.
 
-// The window's controls, addressed by name and element index as control
-// arrays. The window owns them; these are views.
-struct FormControls {
-  QLabel* label1 = nullptr;
-  QGroupBox* frame1 = nullptr;
-  QGroupBox* frame2 = nullptr;
-  std::array<QRadioButton*, 4> option1{};
-  std::array<QRadioButton*, 2> option2{};
-  std::array<QPushButton*, 1> command1{};
-  std::array<QPlainTextEdit*, 2> text1{};
-  // Each frame's option buttons, exclusive, with the element index as id.
-  QButtonGroup* option1Group = nullptr;
-  QButtonGroup* option2Group = nullptr;
+// An option button of an exclusive group. It answers a click anywhere on its
+// coloured face, not just on its indicator and caption; all four arrow keys
+// move the selection within its group (Up and Left back, Down and Right
+// forward); and the selected button is the group's one tab stop, so Tab
+// enters a group at its selection, however the selection was made.
+class OptionButton final : public QRadioButton {
+  Q_OBJECT
+
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& position) const override;
+  void checkStateSet() override;
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A push button that Return and keypad Enter press while it has the focus,
+// as Space does. It is never a default button: elsewhere in the window
+// Return does nothing.
+class CommandButton final : public QPushButton {
+  Q_OBJECT
+
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A multi-line text box in the toolkit's default colours, whatever the
+// colours of the window around it, that shows whole lines only: the text
+// area is cut down to the last line that fits whole, whatever line spacing
+// the font gives, and scrolling moves by whole lines.
+class TextBox final : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TextBox(QWidget* parent = nullptr);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ShowWholeLinesOnly();
 };

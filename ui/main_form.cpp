@@ -1,26 +1,15 @@
 #include "ui/main_form.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
-#include <QPalette>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QEvent>
+#include <QFontDatabase>
 #include <QShowEvent>
-#include <QString>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "game/computer_move.h"
 #include "game/play_round.h"
-#include "game/player_move.h"
-#include "game/starting_values.h"
-#include "ui/fixed_window.h"
-#include "ui/form_builder.h"
-#include "ui/form_font.h"
-#include "ui/form_layout.h"
-#include "ui/form_texts.h"
-#include "ui/window_icon.h"
+#include "ui_main_form.h"
 
 namespace {
 
@@ -34,53 +23,86 @@ typename Array::value_type Element(const Array& controls, int index) {
   return controls[static_cast<std::size_t>(index)];
 }
 
+// The form's font with its family narrowed to the installed faces among it
+// and its metric twins, in that order: asking for an absent family first
+// sends every text through fontconfig's substitution search at start-up.
+// The list of families holds installed faces alone, where hasFamily() would
+// also answer yes for fontconfig's aliases.
+QFont InstalledFont(QFont font) {
+  const QStringList preferred = {font.family(), QStringLiteral("Liberation Serif"),
+                                 QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")};
+  const QStringList installed = QFontDatabase::families();
+  QStringList families;
+  for (const QString& family : preferred) {
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+      families << family;
+    }
+  }
+  font.setFamilies(families.isEmpty() ? preferred : families);
+  font.setStyleHint(QFont::Serif);
+  return font;
+}
+
 }  // namespace
 
 MainForm::MainForm(QWidget* parent) : QWidget(parent), chance_(&random_) {
-  Build();
+  SetUpForm();
 }
 
 MainForm::MainForm(UniformSource& chance, QWidget* parent) : QWidget(parent), chance_(&chance) {
-  Build();
+  SetUpForm();
 }
 
-void MainForm::Build() {
-  SetUpWindow();
-  controls_ = BuildForm(*this);
+MainForm::~MainForm() = default;
+
+void MainForm::SetUpForm() {
+  // The form's icon is in the library's resources, which a static library
+  // must register itself.
+  Q_INIT_RESOURCE(resources);
+  ui_ = std::make_unique<Ui::MainForm>();
+  ui_->setupUi(this);
+  setWindowFlags(kWindowFlags);
+  option1_ = {ui_->Option1_0, ui_->Option1_1, ui_->Option1_2, ui_->Option1_3};
+  option2_ = {ui_->Option2_0, ui_->Option2_1};
+  command1_ = {ui_->Command1_0};
+  text1_ = {ui_->Text1_0, ui_->Text1_1};
   ConnectHandlers();
-  controls_.text1[0]->setFocus();
-}
-
-void MainForm::SetUpWindow() {
-  setObjectName(QStringLiteral("MainForm"));
-  MakeFixedWindow(*this, ToPixels(kClientArea).size());
-  setWindowTitle(QString::fromUtf8(form_texts::kCaption));
-  setWindowIcon(WindowIcon());
-  setFont(FormFont());
-
-  QPalette background = palette();
-  background.setColor(QPalette::Window, QColor(kWindowBackground.red, kWindowBackground.green,
-                                               kWindowBackground.blue));
-  setPalette(background);
-  setAutoFillBackground(true);
+  ui_->Text1_0->setFocus();
 }
 
 // A selection runs its group's handler once, with the selected element's
-// index, whether the user made it or the code did; the button the group
-// clears runs nothing.
+// index as id, whether the user made it or the code did; the button the
+// group clears runs nothing.
 void MainForm::ConnectHandlers() {
-  connect(controls_.option1Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+  for (std::size_t i = 0; i < option1_.size(); ++i) {
+    ui_->option1Group->setId(option1_[i], static_cast<int>(i));
+  }
+  for (std::size_t i = 0; i < option2_.size(); ++i) {
+    ui_->option2Group->setId(option2_[i], static_cast<int>(i));
+  }
+  connect(ui_->option1Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
     if (checked) {
       OnComputerModeClick(static_cast<std::int16_t>(id));
     }
   });
-  connect(controls_.option2Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+  connect(ui_->option2Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
     if (checked) {
       OnPlayerMoveClick(static_cast<std::int16_t>(id));
     }
   });
-  connect(controls_.command1[0], &QPushButton::clicked, this,
-          [this] { OnBankerClick(kBankerIndex); });
+  connect(ui_->Command1_0, &QPushButton::clicked, this, [this] { OnBankerClick(kBankerIndex); });
+}
+
+// The window's font names installed faces only; the form sets it before it
+// makes the controls, which then inherit it as it is.
+void MainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    const QFont installed = InstalledFont(font());
+    if (installed.families() != font().families()) {
+      setFont(installed);
+    }
+  }
+  QWidget::changeEvent(event);
 }
 
 // The load notification: the window is about to show for the first time.
@@ -99,8 +121,8 @@ void MainForm::OnLoad() {
   state_.ComputerMove = kStartingMove;
   state_.PlayerMove = kStartingMove;
   // Each selection runs its click handler, nested here, as a click would.
-  controls_.option1[0]->setChecked(true);
-  controls_.option2[0]->setChecked(true);
+  option1_[0]->setChecked(true);
+  option2_[0]->setChecked(true);
   state_.LastPlayerMove = kStartingLastPlayerMove;
   random_.SeedFromClock();
 }
@@ -120,13 +142,13 @@ void MainForm::OnBankerClick(std::int16_t index) {
 }
 
 bool MainForm::IsModeSelected(ComputerMode mode) const {
-  const QRadioButton* button = Element(controls_.option1, ModeIndex(mode));
+  const QRadioButton* button = Element(option1_, ModeIndex(mode));
   return button != nullptr && button->isChecked();
 }
 
 std::string MainForm::GetReportText() const {
   // The raw text keeps no-break spaces, which toPlainText() would flatten.
-  QString text = controls_.text1[0]->document()->toRawText();
+  QString text = text1_[0]->document()->toRawText();
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   return text.toStdString();
 }
@@ -135,7 +157,7 @@ void MainForm::SetReportText(const std::string& text) {
   // Replaced in place, in one edit: setPlainText() would clear the document
   // first, and both size changes would repaint the scroll bar, which costs
   // more than the text itself; round after round the report keeps its size.
-  QPlainTextEdit& box = *controls_.text1[0];
+  QPlainTextEdit& box = *text1_[0];
   QTextCursor cursor(box.document());
   cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
@@ -145,21 +167,29 @@ void MainForm::SetReportText(const std::string& text) {
 }
 
 QLabel* MainForm::Label1(int index) const {
-  return index == 0 ? controls_.label1 : nullptr;
+  return index == 0 ? ui_->Label1_0 : nullptr;
+}
+
+QGroupBox* MainForm::Frame1() const {
+  return ui_->Frame1;
+}
+
+QGroupBox* MainForm::Frame2() const {
+  return ui_->Frame2;
 }
 
 QRadioButton* MainForm::Option1(int index) const {
-  return Element(controls_.option1, index);
+  return Element(option1_, index);
 }
 
 QRadioButton* MainForm::Option2(int index) const {
-  return Element(controls_.option2, index);
+  return Element(option2_, index);
 }
 
 QPushButton* MainForm::Command1(int index) const {
-  return Element(controls_.command1, index);
+  return Element(command1_, index);
 }
 
 QPlainTextEdit* MainForm::Text1(int index) const {
-  return Element(controls_.text1, index);
+  return Element(text1_, index);
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "game/computer_move.h"
+#include "game/game_state.h"
 #include "game/play_round.h"
-#include "game/starting_values.h"
 #include "support/fake_game_view.h"
 #include "support/reference_payoffs.h"
 #include "support/scripted_source.h"

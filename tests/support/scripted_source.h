@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "game/uniform_source.h"
+#include "game/computer_move.h"
 
 // Hands out exactly the values it was given, in order, and counts every
 // draw; past the end of its script it hands out 0 (a defection), so a test

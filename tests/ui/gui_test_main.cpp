@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "ui/game_application.h"
+#include "ui/application_setup.h"
 
 // GoogleTest's discovery runs this binary at build time without the test's
 // environment, so it defaults to the headless platform itself.
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
   }
   testing::InitGoogleTest(&argc, argv);
-  GameApplication application(argv[0]);
+  QApplication application(argc, argv);
+  SetUpApplication(application);
   return RUN_ALL_TESTS();
 }

@@ -6,13 +6,11 @@
 #include <QTest>
 #include <QtGlobal>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "shown_form.h"
-#include "support/main_form_test_peer.h"
 #include "support/reference_payoffs.h"
 
 namespace {
@@ -121,38 +119,6 @@ TEST_F(LongPlay, RealWidgetsAgreeWithAnIndependentModel) {
   }
   EXPECT_GT(presses, 9000);
   EXPECT_GT(randomRounds, 1000);
-}
-
-TEST_F(LongPlay, ComputerTotalStaysExactFarPastThe32BitRange) {
-  const long long far = 1LL << 40;
-  MainFormTestPeer::State(form()).ComputerScore = far;
-  QTest::mouseClick(form().Option2(1), Qt::LeftButton);
-  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // the computer defects: +500
-  EXPECT_EQ(form().GetReportText(),
-            "Компютърът отказва, играчът се кооперира.\nКомпютър: 1099511628276, играч: 900\n");
-
-  MainFormTestPeer::State(form()).ComputerScore = -far;
-  QTest::mouseClick(form().Option1(1), Qt::LeftButton);
-  QTest::mouseClick(form().Option2(0), Qt::LeftButton);
-  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // the computer cooperates: -100
-  EXPECT_EQ(form().State().ComputerScore, -far - 100);
-  EXPECT_EQ(form().GetReportText(),
-            "Компютърът се кооперира, играчът отказва.\nКомпютър: -1099511627876, играч: 1400\n");
-}
-
-TEST_F(LongPlay, RefusedRoundAtTheBottomOfThePlayersRange) {
-  const std::int32_t floor = std::numeric_limits<std::int32_t>::min();
-  MainFormTestPeer::State(form()).PlayerScore = floor + 5;
-  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // both defect: -10 would overflow
-  EXPECT_EQ(form().GetReportText(),
-            "Компютърът отказва, играчът отказва.\nРундът не е зачетен, защото сумата на играча "
-            "би излязла извън допустимите граници.\n");
-  EXPECT_EQ(form().State().PlayerScore, floor + 5);
-  EXPECT_EQ(form().State().ComputerScore, 1000);
-  QTest::mouseClick(form().Option1(1), Qt::LeftButton);
-  QTest::mouseClick(form().Command1(0), Qt::LeftButton);  // the player's +500 counts
-  EXPECT_EQ(form().GetReportText(),
-            "Компютърът се кооперира, играчът отказва.\nКомпютър: 900, играч: -2147483143\n");
 }
 
 }  // namespace

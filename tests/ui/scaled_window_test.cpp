@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "qt_printers.h"
-#include "ui/game_application.h"
+#include "ui/application_setup.h"
 #include "ui/main_form.h"
 
 namespace {
@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", QByteArrayLiteral("2"));
   }
   testing::InitGoogleTest(&argc, argv);
-  GameApplication application(argv[0]);
+  QApplication application(argc, argv);
+  SetUpApplication(application);
   return RUN_ALL_TESTS();
 }

@@ -20,7 +20,6 @@
 
 #include "qt_printers.h"
 #include "shown_form.h"
-#include "ui/form_texts.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ struct Expected {
   const char* name;
   const char* container;  // object name of the parent
   QRect pixels;           // at 96 dots per inch
-  QString text;
+  QString firstLine;      // of its caption or text
   bool visible;
 };
 
@@ -66,8 +65,13 @@ std::vector<Expected> ExpectedControls() {
       {"Option2_0", "Frame2", {8, 24, 121, 25}, u("Отказ"), true},
       {"Option2_1", "Frame2", {8, 48, 121, 25}, u("Коопериране"), true},
       {"Command1_0", "MainForm", {192, 144, 89, 25}, u("Банкер"), true},
-      {"Text1_0", "MainForm", {8, 216, 449, 121}, u(form_texts::kRules), true},
-      {"Text1_1", "MainForm", {40, 216, 449, 121}, u(form_texts::kAphorism), false},
+      {"Text1_0",
+       "MainForm",
+       {8, 216, 449, 121},
+       u("Дилемата на затворника е игра от отворен тип: в нея може да спечели или да загуби само "
+         "единият участник, могат да спечелят всички, а могат и всички да загубят."),
+       true},
+      {"Text1_1", "MainForm", {40, 216, 449, 121}, u("Неприятното в това да си първият, "), false},
   };
 }
 
@@ -92,7 +96,7 @@ TEST_F(WindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->parentWidget()->objectName(), QString::fromLatin1(expected.container));
     EXPECT_EQ(control->geometry(), expected.pixels);
-    EXPECT_EQ(TextOf(control), expected.text);
+    EXPECT_EQ(TextOf(control).section(QLatin1Char('\n'), 0, 0), expected.firstLine);
     EXPECT_EQ(control->isVisible(), expected.visible);
   }
 }
@@ -255,31 +259,41 @@ TEST_F(WindowLayout, LabelAndFramesTakeNoFocus) {
   EXPECT_EQ(form().Frame2()->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(WindowLayout, NoButtonAnswersEnterOrEscapeByItself) {
+// Return, keypad Enter and Space press "Банкер" while it has the focus, as
+// any focused button; elsewhere Return and Enter do nothing, since no button
+// is a default button, and Escape does nothing anywhere.
+TEST_F(WindowLayout, OnlyTheFocusedBankerAnswersEnter) {
   QPushButton* banker = form().Command1(0);
   EXPECT_FALSE(banker->isDefault());
   EXPECT_FALSE(banker->autoDefault());
   QSignalSpy clicks(banker, &QPushButton::clicked);
-  for (QWidget* target : {static_cast<QWidget*>(form().Text1(0)), static_cast<QWidget*>(banker)}) {
+  for (QWidget* target :
+       std::vector<QWidget*>{form().Text1(0), form().Option1(0), form().Option2(0)}) {
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
-    QTest::keyClick(target, Qt::Key_Enter);
+    QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(target, Qt::Key_Escape);
   }
+  banker->setFocus();
+  QTest::keyClick(banker, Qt::Key_Escape);
   EXPECT_EQ(clicks.count(), 0);
   EXPECT_TRUE(form().isVisible());
-  QTest::keyClick(banker, Qt::Key_Space);  // the focused button's own key
-  EXPECT_EQ(clicks.count(), 1);
+  QTest::keyClick(banker, Qt::Key_Return);
+  QTest::keyClick(banker, Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(banker, Qt::Key_Space);
+  EXPECT_EQ(clicks.count(), 3);
+  EXPECT_EQ(form().State().ComputerScore, 970);  // three rounds of mutual defection
 }
 
 TEST(WindowTexts, RulesAndAphorismHaveTheirLines) {
-  const QString rules = QString::fromUtf8(form_texts::kRules);
+  const MainForm form;
+  const QString rules = TextOf(form.Text1(0));
   EXPECT_EQ(rules.count(QLatin1Char('\n')), 15);
   EXPECT_TRUE(rules.endsWith(QLatin1Char('\n')));
   for (const char* figure : {"по 300;", "по 10", "плаща 500", "със 100;"}) {
     EXPECT_TRUE(rules.contains(QString::fromUtf8(figure))) << figure;
   }
-  const QStringList aphorism = QString::fromUtf8(form_texts::kAphorism).split(QLatin1Char('\n'));
+  const QStringList aphorism = TextOf(form.Text1(1)).split(QLatin1Char('\n'));
   ASSERT_EQ(aphorism.size(), 4);  // three lines and nothing after the last break
   EXPECT_TRUE(aphorism.last().isEmpty());
   for (int line = 0; line < 3; ++line) {

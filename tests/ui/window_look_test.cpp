@@ -13,12 +13,12 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QStringList>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <vector>
 
 #include "qt_printers.h"
 #include "shown_form.h"
-#include "ui/form_texts.h"
 
 namespace {
 
@@ -113,14 +113,24 @@ QStringList FacesUsedFor(const QString& text, const QFont& font) {
   return faces;
 }
 
+// Every caption and text the window holds, its own caption included.
+QStringList WindowTexts(MainForm& form) {
+  QStringList texts = {form.windowTitle(), form.Label1(0)->text(), form.Frame1()->title(),
+                       form.Frame2()->title(), form.Command1(0)->text()};
+  for (int i = 0; i < 4; ++i) {
+    texts << form.Option1(i)->text();
+  }
+  for (int i = 0; i < 2; ++i) {
+    texts << form.Option2(i)->text() << form.Text1(i)->document()->toRawText();
+  }
+  return texts;
+}
+
 TEST_F(WindowLook, EveryTextUsesATimesMetricFaceWithCyrillic) {
-  namespace t = form_texts;
   const QStringList metricTwins = {QStringLiteral("Times New Roman"),
                                    QStringLiteral("Liberation Serif")};
-  for (const char* text :
-       {t::kCaption, t::kTitle, t::kComputerFrame, t::kPlayerFrame, t::kDefect, t::kCooperate,
-        t::kRandom, t::kReciprocal, t::kBanker, t::kRules, t::kAphorism}) {
-    for (const QString& line : QString::fromUtf8(text).split(QLatin1Char('\n'))) {
+  for (const QString& text : WindowTexts(form())) {
+    for (const QString& line : text.split(QChar::ParagraphSeparator)) {
       if (line.isEmpty()) {
         continue;
       }

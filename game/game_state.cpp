@@ -1,4 +1,4 @@
-#include "game/starting_values.h"
+#include "game/game_state.h"
 
 GameState StartingGameState() {
   GameState state;
@@ -9,4 +9,13 @@ GameState StartingGameState() {
   state.PlayerMove = kStartingMove;
   state.LastPlayerMove = kStartingLastPlayerMove;
   return state;
+}
+
+void ApplyPlayerMoveClick(GameState& state, std::int16_t index) {
+  if (index == kPlayerDefectIndex) {
+    state.PlayerMove = kDefect;
+  }
+  if (index == kPlayerCooperateIndex) {
+    state.PlayerMove = kCooperate;
+  }
 }
