@@ -81,7 +81,7 @@ std::unique_ptr<QWidget> Window(const char* which) {
 
 // Starts as the game's entry does.
 int main(int argc, char** argv) {
-  ApplyPlatformPreference();
+  ApplyPlatformPreference(CurrentSessionEnvironment());
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
   QApplication application(qtArgc, qtArgv);

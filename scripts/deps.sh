@@ -3,17 +3,20 @@
 # need, on Debian 12 or 13, from a bare minimal install up. Does nothing when
 # every one of them is already there; otherwise installs the missing ones as
 # root, or through sudo, and says what to run when it can do neither.
+#   scripts/deps.sh [MORE-PACKAGES...]   the packages a developer's tool needs besides
 set -euo pipefail
 
 packages=(
   # building
   cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev
-  # what the game loads at run time
-  fonts-liberation2
-  # the tests' desktop: an X server, a session bus, and Xlib for the window helper
-  xvfb xauth libx11-dev dbus-daemon
+  # what the game loads at run time: the font, and Qt's own texts in Bulgarian
+  fonts-liberation2 qt6-translations-l10n
+  # the tests' desktop: an X server, a session bus, Xlib for the window helper,
+  # and the accessibility bus with a client that listens as a screen reader does
+  xvfb xauth libx11-dev dbus-daemon at-spi2-core python3-pyatspi xdotool
   # checking the desktop files and making the package
   desktop-file-utils appstream dpkg-dev file
+  "$@"
 )
 
 missing=()

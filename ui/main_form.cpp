@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "game/play_round.h"
+#include "ui/accessibility.h"
 #include "ui_main_form.h"
 
 namespace {
@@ -66,6 +67,7 @@ void MainForm::SetUpForm() {
   option2_ = {ui_->Option2_0, ui_->Option2_1};
   command1_ = {ui_->Command1_0};
   text1_ = {ui_->Text1_0, ui_->Text1_1};
+  announcer_ = std::make_unique<Announcer>(*this);
   ConnectHandlers();
   ui_->Text1_0->setFocus();
 }
@@ -138,6 +140,7 @@ void MainForm::OnPlayerMoveClick(std::int16_t index) {
 void MainForm::OnBankerClick(std::int16_t index) {
   if (index == kBankerIndex) {
     PlayRound(state_, *this, *chance_);
+    announcer_->Announce(*command1_[0], QString::fromStdString(GetReportText()));
   }
 }
 

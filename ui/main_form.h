@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/game_view.h"
 
+class Announcer;
 class QEvent;
 class QGroupBox;
 class QLabel;
@@ -54,6 +55,7 @@ class MainForm : public QWidget, public GameView {
   const GameState& State() const { return state_; }
 
   // The click handlers of the three control arrays, given the element index.
+  // A round's report is also spoken to a screen reader, at once.
   void OnComputerModeClick(std::int16_t index);
   void OnPlayerMoveClick(std::int16_t index);
   void OnBankerClick(std::int16_t index);
@@ -73,6 +75,7 @@ class MainForm : public QWidget, public GameView {
   void OnLoad();
 
   std::unique_ptr<Ui::MainForm> ui_;
+  std::unique_ptr<Announcer> announcer_;
   std::array<QRadioButton*, 4> option1_{};
   std::array<QRadioButton*, 2> option2_{};
   std::array<QPushButton*, 1> command1_{};

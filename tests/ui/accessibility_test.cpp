@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTest>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qt_printers.h"
@@ -55,6 +56,9 @@ TEST_F(Accessibility, EveryControlHasABulgarianNameAndItsRole) {
   }
   EXPECT_EQ(Interface(&form())->text(QAccessible::Name),
             QString::fromUtf8("Философия - логика, дилемата"));
+  QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+  EXPECT_EQ(application->role(), QAccessible::Application);
+  EXPECT_EQ(application->text(QAccessible::Name), QString::fromUtf8("Дилемата на затворника"));
 }
 
 TEST_F(Accessibility, StatesTellWhatIsSelectedFocusedAndShown) {
@@ -116,11 +120,17 @@ TEST_F(Accessibility, TheGameIsPlayableFromTheKeyboardAlone) {
 
   Press(Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), form().Option1(1));
-  Press(Qt::Key_Down);
-  Press(Qt::Key_Down);  // to "Реципрочно"
-  EXPECT_TRUE(form().Option1(3)->isChecked());
-  Press(Qt::Key_Up);  // and back to "Случайно"
-  EXPECT_TRUE(form().Option1(2)->isChecked());
+  // All four arrows move through the column: Down and Right forward, Up and
+  // Left back, and no further than either end.
+  const std::vector<std::pair<Qt::Key, int>> arrows = {
+      {Qt::Key_Down, 2}, {Qt::Key_Right, 3}, {Qt::Key_Right, 3}, {Qt::Key_Up, 2},
+      {Qt::Key_Left, 1}, {Qt::Key_Left, 0},  {Qt::Key_Up, 0},    {Qt::Key_Right, 1}};
+  for (const auto& [key, selected] : arrows) {
+    Press(key);
+    EXPECT_TRUE(form().Option1(selected)->isChecked()) << "key " << key;
+    EXPECT_EQ(QApplication::focusWidget(), form().Option1(selected)) << "key " << key;
+  }
+  EXPECT_EQ(form().State().ComputerMove, kCooperate);
 }
 
 TEST_F(Accessibility, SpaceChoosesTheFocusedOption) {

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QString>
@@ -16,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <memory>
 #include <vector>
 
 #include "qt_printers.h"
@@ -200,6 +204,20 @@ TEST_F(WindowLayout, ReportBoxCanBeReadAndScrolledButNotEdited) {
   EXPECT_TRUE(box->viewport()->rect().contains(box->cursorRect()));
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(box->textCursor().selectedText().size(), rules.size());
+}
+
+// Qt's own texts are Bulgarian, as every other text of the game.
+TEST_F(WindowLayout, ReportBoxMenuSpeaksBulgarian) {
+  const std::unique_ptr<QMenu> menu(form().Text1(0)->createStandardContextMenu());
+  const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+  int named = 0;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) {
+      EXPECT_TRUE(action->text().contains(cyrillic)) << action->text().toStdString();
+      ++named;
+    }
+  }
+  EXPECT_GE(named, 2);  // copy, and select all
 }
 
 TEST_F(WindowLayout, HiddenBoxIsOfTheSameKindAndStaysHidden) {

@@ -5,15 +5,10 @@
 #   start_and_close.sh PROGRAM CLOSE_WINDOW_HELPER
 set -euo pipefail
 
-program="$1"
-closer="$2"
-caption="Философия - логика, дилемата"
-
-unset QT_QPA_PLATFORM  # the real X path
-exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" bash -c '
+exec "$(dirname "${BASH_SOURCE[0]}")/on_x.sh" bash -c '
   "$1" &
   pid=$!
-  if ! "$2" "$3" 461 345 30; then
+  if ! "$2" "Философия - логика, дилемата" 461 345 30; then
     kill "$pid" 2>/dev/null || true
     wait "$pid" || true
     exit 1
@@ -22,4 +17,4 @@ exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" bash -c '
   wait "$pid" || status=$?
   echo "program ended with status $status"
   exit "$status"
-' start_and_close "$program" "$closer" "$caption"
+' start_and_close "$1" "$2"
