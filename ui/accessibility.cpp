@@ -51,7 +51,8 @@ namespace {
 // the new text, and screen readers of its day cannot read it.)
 class AccessibleNotice final : public QAccessibleWidget {
  public:
-  explicit AccessibleNotice(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+  explicit AccessibleNotice(QWidget* notice)
+      : QAccessibleWidget(notice, QAccessible::Notification) {}
 };
 
 QAccessibleInterface* NoticeInterface(const QString& /*className*/, QObject* object) {
