@@ -14,8 +14,9 @@ packages=(
   # the tests' desktop: an X server, a session bus, Xlib for the window helper,
   # and the accessibility bus with a client that listens as a screen reader does
   xvfb xauth libx11-dev dbus-daemon at-spi2-core python3-pyatspi xdotool
-  # checking the desktop files and making the package
-  desktop-file-utils appstream dpkg-dev file
+  # checking the desktop files, and building the Debian package from a clean
+  # clone and checking it
+  desktop-file-utils appstream build-essential debhelper dpkg-dev file git lintian
   "$@"
 )
 

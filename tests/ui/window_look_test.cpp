@@ -158,4 +158,27 @@ TEST_F(WindowLook, IconIsATransparentPaletteHamburger) {
             picture.convertToFormat(QImage::Format_ARGB32));
 }
 
+// The desktop's icons are the window's picture, enlarged pixel for pixel:
+// each pixel of the original becomes a square block, with no blurred edge.
+TEST(DesktopIcons, EnlargeTheWindowsPicturePixelForPixel) {
+  const QImage original =
+      QImage(QStringLiteral(":/dilemata/hamburger.xpm")).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(original.size(), QSize(32, 32));
+  for (const int size : {32, 64, 128, 256}) {
+    SCOPED_TRACE(size);
+    const QImage icon =
+        QImage(QStringLiteral(DESKTOP_ICON_DIR "/%1x%1/bg.dilemata.Dilemata.png").arg(size))
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    const int scale = size / 32;
+    int differing = 0;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        differing += icon.pixel(x, y) != original.pixel(x / scale, y / scale) ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(differing, 0);
+  }
+}
+
 }  // namespace
