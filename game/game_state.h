@@ -62,6 +62,12 @@ struct GameState {
   ::Payoff Payoff{};              // the banker's table, filled at load and never changed
 };
 
+inline bool operator==(const GameState& a, const GameState& b) {
+  return a.ComputerScore == b.ComputerScore && a.PlayerScore == b.PlayerScore &&
+         a.ComputerMove == b.ComputerMove && a.PlayerMove == b.PlayerMove &&
+         a.LastPlayerMove == b.LastPlayerMove && a.Payoff == b.Payoff;
+}
+
 // The values a game starts with. The window's load sequence applies them one
 // step at a time, around selecting the default option buttons.
 inline constexpr Payoff kStartingPayoff{-10, -100, 500, 300};

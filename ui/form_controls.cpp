@@ -4,7 +4,9 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextLine>
@@ -48,6 +50,19 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPushButton::keyPressEvent(event);
+}
+
+// A dotted frame inside the raised edge, in the caption's colour, the way
+// buttons have long shown the focus; only after the keyboard has moved the
+// focus in this window, so that a click leaves the face as it was.
+void CommandButton::paintEvent(QPaintEvent* event) {
+  QPushButton::paintEvent(event);
+  if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    return;
+  }
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 namespace {

@@ -26,7 +26,9 @@ class OptionButton final : public QRadioButton {
 
 // A push button that Return and keypad Enter press while it has the focus,
 // as Space does. It is never a default button: elsewhere in the window
-// Return does nothing.
+// Return does nothing. Drawn by a style sheet in a colour of its own, it
+// still shows a focus frame round its caption once the keyboard has moved
+// the focus, as the option buttons do.
 class CommandButton final : public QPushButton {
   Q_OBJECT
 
@@ -35,6 +37,7 @@ class CommandButton final : public QPushButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // A multi-line text box in the toolkit's default colours, whatever the

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QStringList>
+#include <QTest>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <vector>
@@ -156,6 +157,28 @@ TEST_F(WindowLook, IconIsATransparentPaletteHamburger) {
   EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
   EXPECT_EQ(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
             picture.convertToFormat(QImage::Format_ARGB32));
+}
+
+// Once the keyboard moves the focus, "Банкер" shows it, as the option buttons
+// do; a click alone leaves its face as it was.
+TEST_F(WindowLook, BankerShowsTheKeyboardFocus) {
+  QPushButton* banker = form().Command1(0);
+  const QImage plain = banker->grab().toImage();
+  QTest::mouseClick(banker, Qt::LeftButton);
+  ASSERT_TRUE(banker->hasFocus());
+  EXPECT_EQ(banker->grab().toImage(), plain);
+  QTest::keyClick(banker, Qt::Key_Backtab);
+  QTest::keyClick(form().Text1(0), Qt::Key_Tab);
+  ASSERT_TRUE(banker->hasFocus());
+  // A frame a player can see: dark dots where the face was plain.
+  const QImage focused = banker->grab().toImage();
+  int darkened = 0;
+  for (int y = 0; y < focused.height(); ++y) {
+    for (int x = 0; x < focused.width(); ++x) {
+      darkened += focused.pixel(x, y) != plain.pixel(x, y) && qGray(focused.pixel(x, y)) < 96;
+    }
+  }
+  EXPECT_GT(darkened, 60);
 }
 
 // The desktop's icons are the window's picture, enlarged pixel for pixel:
