@@ -26,13 +26,30 @@ QAccessibleInterface* ApplicationInterface(const QString& /*className*/, QObject
   return nullptr;
 }
 
-}  // namespace
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// A notification that screen readers speak when it shows, whatever has the
+// focus: its name is the text. (A change of the focused button's name or
+// description would be spoken too, but Qt 6.4 sends such a change without
+// the new text, and screen readers of its day cannot read it.)
+QAccessibleInterface* NoticeInterface(const QString& /*className*/, QObject* object) {
+  if (object != nullptr && object->objectName() == QLatin1String("RoundNotice") &&
+      object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+  }
+  return nullptr;
+}
+#endif
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+}  // namespace
 
 void InstallAccessibility() {
   QAccessible::installFactory(ApplicationInterface);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  QAccessible::installFactory(NoticeInterface);
+#endif
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
 Announcer::Announcer(QWidget& /*window*/) : notice_(nullptr) {}
 
@@ -42,33 +59,6 @@ void Announcer::Announce(QWidget& source, const QString& text) {
 }
 
 #else
-
-namespace {
-
-// A notification that screen readers speak when it shows, whatever has the
-// focus: its name is the text. (A change of the focused button's name or
-// description would be spoken too, but Qt 6.4 sends such a change without
-// the new text, and screen readers of its day cannot read it.)
-class AccessibleNotice final : public QAccessibleWidget {
- public:
-  explicit AccessibleNotice(QWidget* notice)
-      : QAccessibleWidget(notice, QAccessible::Notification) {}
-};
-
-QAccessibleInterface* NoticeInterface(const QString& /*className*/, QObject* object) {
-  if (object != nullptr && object->objectName() == QLatin1String("RoundNotice") &&
-      object->isWidgetType()) {
-    return new AccessibleNotice(static_cast<QWidget*>(object));
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-void InstallAccessibility() {
-  QAccessible::installFactory(ApplicationInterface);
-  QAccessible::installFactory(NoticeInterface);
-}
 
 Announcer::Announcer(QWidget& window) : notice_(new QWidget(&window)) {
   notice_->setObjectName(QStringLiteral("RoundNotice"));
