@@ -10,20 +10,25 @@
 # that package with apt-get, and the menu entry, the icons, the manual pages
 # and the program itself are checked there, as a player starts it.
 #
-# Prints each step's summary and wall time. A developer's tool: it takes
-# minutes, needs root and the mirror, and is not part of CI.
+# With "windows", the newcomer instead runs the README's Windows command
+# twice, with sudo: the first build, Qt for Windows included, and a rebuild.
 #
-#   scripts/fresh-check.sh bookworm|trixie
+# Prints each step's summary and wall time. A developer's tool: it takes
+# minutes (the first Windows build about an hour), needs root and the
+# mirror, and is not part of CI.
+#
+#   scripts/fresh-check.sh bookworm|trixie [windows]
 #
 # FRESH_CHECK_DIR: where the roots are made (default /var/tmp); KEEP_ROOT=1
 # keeps them afterwards. Every mount it makes is undone, whatever happens.
 set -euo pipefail
 
 release="${1:-}"
-case "$release" in
-  bookworm | trixie) ;;
+checks="${2:-linux}"
+case "$release $checks" in
+  "bookworm linux" | "trixie linux" | "bookworm windows" | "trixie windows") ;;
   *)
-    echo "usage: $0 bookworm|trixie" >&2
+    echo "usage: $0 bookworm|trixie [windows]" >&2
     exit 2
     ;;
 esac
@@ -33,111 +38,24 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 caption="Философия - логика, дилемата"
-
-# The first archive and the first security archive that the apt sources
-# name, in either format.
-apt_uris() {
-  {
-    grep -h -E '^[[:space:]]*URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null |
-      sed -E 's/^[[:space:]]*URIs:[[:space:]]*//' | tr ' ' '\n'
-    grep -h -E '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
-      2>/dev/null | sed -E 's/\[[^]]*\]//' | awk '{ print $2 }'
-  } | grep -E '^https?://' || true
-}
-mirror="$(apt_uris | grep -v -- '-security' | grep -E '/debian/?$' | head -n 1)"
-security="$(apt_uris | grep -E '/debian-security/?$' | head -n 1)"
-if [ -z "$mirror" ]; then
-  echo "no Debian mirror found in this machine's apt sources" >&2
-  exit 1
-fi
-command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap >/dev/null
-
-work="$(mktemp -d "${FRESH_CHECK_DIR:-/var/tmp}/fresh-check-$release.XXXXXX")"
-roots=()
-mounts=()
+source "$repo/scripts/lib/debian-root.sh"
+roots_start "$(mktemp -d "${FRESH_CHECK_DIR:-/var/tmp}/fresh-check-$release.XXXXXX")"
+work="$roots_work"
 begin=$(date +%s)
-
-cleanup() {
-  local status=$? root proc i
-  # Anything still running inside a root holds its mounts.
-  for root in "${roots[@]}"; do
-    for proc in /proc/[0-9]*; do
-      if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then
-        kill -9 "${proc#/proc/}" 2>/dev/null || true
-      fi
-    done
-  done
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-    umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" || true
-  done
-  if [ "${KEEP_ROOT:-0}" = 1 ]; then
-    echo "kept the roots in $work"
-  elif ! grep -q " $work/" /proc/mounts; then
-    rm -rf "$work"
-  fi
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# make_root NAME: a brand-new minimal root of the release, mounted for use.
-make_root() {
-  local root="$work/$1" target start
-  start=$(date +%s)
-  echo "== debootstrap --variant=minbase $release from $mirror: the $1's root"
-  debootstrap --variant=minbase "$release" "$root" "$mirror" >"$work/debootstrap-$1.log" 2>&1 ||
-    { tail -n 20 "$work/debootstrap-$1.log"; exit 1; }
-  roots+=("$root")
-  {
-    echo "deb $mirror $release main"
-    echo "deb $mirror $release-updates main"
-    [ -z "$security" ] || echo "deb $security $release-security main"
-  } >"$root/etc/apt/sources.list"
-  cp /etc/resolv.conf "$root/etc/resolv.conf"
-  for target in proc sys dev dev/pts dev/shm; do
-    mkdir -p "$root/$target"
-    case "$target" in
-      proc) mount -t proc proc "$root/proc" ;;
-      sys) mount -t sysfs sys "$root/sys" ;;
-      dev) mount --bind /dev "$root/dev" ;;
-      dev/pts) mount -t devpts devpts "$root/dev/pts" ;;
-      dev/shm) mount -t tmpfs shm "$root/dev/shm" ;;
-    esac
-    mounts+=("$root/$target")
-  done
-  in_root "$1" apt-get update -qq
-  echo "   $(($(date +%s) - start)) s"
-}
-
-in_root() {  # in_root NAME COMMAND...: as root inside the named root
-  local root="$work/$1"
-  shift
-  chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin TERM=dumb \
-    DEBIAN_FRONTEND=noninteractive "$@"
-}
-
-as_user() {  # as_user NAME USER COMMAND: a login shell of the user, in the home folder
-  chroot "$work/$1" env -i TERM=dumb su - "$2" -c "$3"
-}
-
-add_user() {  # add_user NAME USER
-  in_root "$1" apt-get install -y -qq passwd login >/dev/null 2>&1
-  in_root "$1" useradd --create-home --shell /bin/bash "$2"
-}
 
 step() {  # step TITLE ROOT USER COMMAND: prints the command's end and its time
   local title="$1" start status
   echo "== $title: $4"
   start=$(date +%s)
   as_user "$2" "$3" "$4" >"$work/$title.log" 2>&1 && status=0 || status=$?
-  grep -E 'tests passed|tests failed|The following tests FAILED|^[[:space:]]+[0-9]+ - |^CHECK' \
+  grep -E 'tests passed|tests failed|The following tests FAILED|^[[:space:]]+[0-9]+ - |^CHECK|^== (in|time)|bytes$' \
     "$work/$title.log" || tail -n 5 "$work/$title.log"
   echo "   exit status $status, wall time $(($(date +%s) - start)) s"
   return "$status"
 }
 
 # The newcomer: an account, the committed tree, and no sudo at first.
-make_root newcomer
+make_root newcomer "$release"
 add_user newcomer newcomer
 git clone --quiet --no-hardlinks "$repo" "$work/newcomer/home/newcomer/dilemata"
 in_root newcomer chown -R newcomer:newcomer /home/newcomer/dilemata
@@ -150,6 +68,15 @@ fi
 in_root newcomer apt-get install -y -qq sudo >/dev/null 2>&1
 echo "newcomer ALL=(ALL) NOPASSWD: ALL" >"$work/newcomer/etc/sudoers.d/newcomer"
 chmod 440 "$work/newcomer/etc/sudoers.d/newcomer"
+
+if [ "$checks" = windows ]; then
+  failed=0
+  step windows-first newcomer newcomer "cd dilemata && ./scripts/windows.sh" || failed=1
+  step windows-rebuild newcomer newcomer "cd dilemata && ./scripts/windows.sh" || failed=1
+  echo "== $release, Windows: $([ "$failed" = 0 ] && echo PASS || echo FAIL)," \
+    "$(($(date +%s) - begin)) s in all"
+  exit "$failed"
+fi
 
 failed=0
 step test newcomer newcomer "cd dilemata && ./scripts/test.sh" || failed=1
@@ -167,7 +94,7 @@ if [ -z "$deb" ]; then
   echo "== $release: FAIL, no package was built"
   exit 1
 fi
-make_root player
+make_root player "$release"
 add_user player player
 cp "$deb" "$work/player/tmp/"
 echo "== the player installs it: apt-get install ./$(basename "$deb")"

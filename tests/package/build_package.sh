@@ -10,20 +10,8 @@ out_dir="$2"
 copy="$out_dir/$3"
 
 rm -rf "$out_dir"
-mkdir -p "$copy"
-# The files a clone would hold: git's list where there is one, else the tree
-# without its build folders.
-files() {
-  if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
-      while IFS= read -r -d '' file; do
-        if [ -e "$source_dir/$file" ]; then printf '%s\0' "$file"; fi
-      done
-  else
-    (cd "$source_dir" && find . \( -path './build*' -o -path ./.git \) -prune -o -type f -print0)
-  fi
-}
-files | tar -C "$source_dir" --null -T - -cf - | tar -C "$copy" -xf -
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/source-tree.sh"
+copy_source_tree "$source_dir" "$copy"
 
 start=$(date +%s)
 (cd "$copy" && dpkg-buildpackage -b -us -uc) >"$out_dir/build.log" 2>&1 ||
