@@ -10,12 +10,22 @@
 
 namespace {
 
-// Qt's Bulgarian catalogue, from Qt's translations folder, where the
-// system's Qt translations are installed.
+// Where Qt's own catalogues are: built into the program on Windows, which
+// has no shared Qt to lend them; the system's Qt translations elsewhere.
+QString QtCatalogueFolder() {
+#ifdef Q_OS_WIN
+  return QStringLiteral(":/i18n");
+#else
+  return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+// Qt's Bulgarian catalogue of its base modules, which hold every text of
+// Qt's that the game can show.
 void LoadQtTranslations(QApplication& application) {
   auto* translator = new QTranslator(&application);
-  if (translator->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qt"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (translator->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QtCatalogueFolder())) {
     QCoreApplication::installTranslator(translator);
   }
 }

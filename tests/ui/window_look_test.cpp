@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
+#include <QList>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -181,11 +183,27 @@ TEST_F(WindowLook, BankerShowsTheKeyboardFocus) {
   EXPECT_GT(darkened, 60);
 }
 
-// The desktop's icons are the window's picture, enlarged pixel for pixel:
-// each pixel of the original becomes a square block, with no blurred edge.
+QImage WindowPicture() {
+  return QImage(QStringLiteral(":/dilemata/hamburger.xpm")).convertToFormat(QImage::Format_ARGB32);
+}
+
+// How many pixels of an icon differ from the window's picture enlarged
+// pixel for pixel: each pixel of the original a square block, with no
+// blurred edge.
+int DifferingFromEnlarged(const QImage& icon, const QImage& original) {
+  const int scale = icon.width() / original.width();
+  int differing = 0;
+  for (int y = 0; y < icon.height(); ++y) {
+    for (int x = 0; x < icon.width(); ++x) {
+      differing += icon.pixel(x, y) != original.pixel(x / scale, y / scale) ? 1 : 0;
+    }
+  }
+  return differing;
+}
+
+// The desktop's icons are the window's picture, enlarged pixel for pixel.
 TEST(DesktopIcons, EnlargeTheWindowsPicturePixelForPixel) {
-  const QImage original =
-      QImage(QStringLiteral(":/dilemata/hamburger.xpm")).convertToFormat(QImage::Format_ARGB32);
+  const QImage original = WindowPicture();
   ASSERT_EQ(original.size(), QSize(32, 32));
   for (const int size : {32, 64, 128, 256}) {
     SCOPED_TRACE(size);
@@ -193,15 +211,33 @@ TEST(DesktopIcons, EnlargeTheWindowsPicturePixelForPixel) {
         QImage(QStringLiteral(DESKTOP_ICON_DIR "/%1x%1/bg.dilemata.Dilemata.png").arg(size))
             .convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(icon.size(), QSize(size, size));
-    const int scale = size / 32;
-    int differing = 0;
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < size; ++x) {
-        differing += icon.pixel(x, y) != original.pixel(x / scale, y / scale) ? 1 : 0;
-      }
-    }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(DifferingFromEnlarged(icon, original), 0);
   }
 }
+
+#ifdef Q_OS_WIN
+// Windows only: the program's icon file holds the picture from 16 to 256
+// pixels; the sizes above 32 enlarge it pixel for pixel, and the 16 pixels
+// of the small icons keep its transparent corners and solid middle.
+TEST(DesktopIcons, WindowsIconHoldsEverySizeFrom16To256) {
+  const QImage original = WindowPicture();
+  QImageReader reader(QStringLiteral(WINDOWS_ICON_FILE));
+  QList<int> sizes;
+  for (int i = 0; i < reader.imageCount(); ++i) {
+    ASSERT_TRUE(reader.jumpToImage(i));
+    const QImage icon = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.width(), icon.height());
+    sizes << icon.width();
+    SCOPED_TRACE(icon.width());
+    if (icon.width() >= original.width()) {
+      EXPECT_EQ(DifferingFromEnlarged(icon, original), 0);
+    } else {
+      EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+      EXPECT_EQ(qAlpha(icon.pixel(8, 8)), 255);
+    }
+  }
+  EXPECT_EQ(sizes, QList<int>({16, 32, 64, 128, 256}));
+}
+#endif
 
 }  // namespace
