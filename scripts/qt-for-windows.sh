@@ -38,8 +38,10 @@ progress() {
 # build TITLE BUILD-DIR: ninja, with the progress shown and the log kept.
 build() {
   local log="$2/build.log"
-  ninja -C "$2" -j2 2>&1 | tee "$log" | progress "$1"
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 30 "$log"; return 1; }
+  if ! ninja -C "$2" -j2 2>&1 | tee "$log" | progress "$1"; then
+    tail -n 30 "$log"
+    return 1
+  fi
   ninja -C "$2" install >"$2/install.log" 2>&1 || { tail -n 30 "$2/install.log"; return 1; }
 }
 
