@@ -7,8 +7,9 @@
 # step must say what to run and stop), then with sudo: the test command, the
 # same suite under the sanitizers, the play command on Xvfb, and the Debian
 # package's commands. The player's root: a second brand-new root installs
-# that package with apt-get, and the menu entry, the icons, the manual pages
-# and the program itself are checked there, as a player starts it.
+# that package with apt-get, and the files, the menu entry, the icons and the
+# program itself are checked there as a player meets them: a round played
+# from the keyboard, and the window closed (scripts/lib/player-root.sh).
 #
 # With "windows", the newcomer instead runs the README's Windows command
 # twice, with sudo: the first build, Qt for Windows included, and a rebuild.
@@ -39,6 +40,7 @@ fi
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 caption="Философия - логика, дилемата"
 source "$repo/scripts/lib/debian-root.sh"
+source "$repo/scripts/lib/player-root.sh"
 roots_start "$(mktemp -d "${FRESH_CHECK_DIR:-/var/tmp}/fresh-check-$release.XXXXXX")"
 work="$roots_work"
 begin=$(date +%s)
@@ -94,41 +96,9 @@ if [ -z "$deb" ]; then
   echo "== $release: FAIL, no package was built"
   exit 1
 fi
-make_root player "$release"
-add_user player player
-cp "$deb" "$work/player/tmp/"
-echo "== the player installs it: apt-get install ./$(basename "$deb")"
-start=$(date +%s)
-in_root player apt-get install -y -qq "/tmp/$(basename "$deb")" >"$work/install.log" 2>&1 ||
-  { tail -n 20 "$work/install.log"; exit 1; }
-echo "   $(grep -c '^Setting up' "$work/install.log") packages set up, $(($(date +%s) - start)) s"
-# The checking tools come after the package, so that they bring it nothing.
-in_root player apt-get install -y -qq desktop-file-utils xvfb xauth >/dev/null 2>&1
-cp "$work/newcomer/home/newcomer/dilemata/build/tests/close_window" "$work/player/usr/local/bin/"
-cat >"$work/player/usr/local/bin/check-installed" <<CHECK
-#!/bin/bash
-# What the player has after the install, and the game started as the menu starts it.
-set -e
-for file in \$(dpkg -L dilemata); do
-  if [ -f "\$file" ]; then echo "CHECK installed \$file"; fi
-done
-entry=/usr/share/applications/bg.dilemata.Dilemata.desktop
-desktop-file-validate "\$entry"
-echo "CHECK menu entry valid:" \$(grep -E '^(Name|Exec|Categories)=' "\$entry")
-for size in 32 64 128 256; do
-  test -s /usr/share/icons/hicolor/\${size}x\${size}/apps/bg.dilemata.Dilemata.png
-done
-echo "CHECK icons in place: 32, 64, 128 and 256 pixels"
-echo "CHECK the menu's command: \$(command -v \$(sed -n 's/^Exec=//p' "\$entry"))"
-xvfb-run -a -s '-screen 0 800x600x24 -nolisten tcp' bash -c '
-  dilemata & pid=\$!
-  close_window "$caption" 461 345 120 || exit 1
-  status=0; wait \$pid || status=\$?
-  echo "CHECK the program ended with status \$status"
-  exit \$status'
-CHECK
-chmod +x "$work/player/usr/local/bin/check-installed"
-step installed player player check-installed || failed=1
+echo "== $release: the newcomer's steps $([ "$failed" = 0 ] && echo PASS || echo FAIL)"
+player_root "$release" "$(dpkg --print-architecture)" "$deb" \
+  "$work/newcomer/home/newcomer/dilemata/build/tests/close_window"
 
 echo "== $release: $([ "$failed" = 0 ] && echo PASS || echo FAIL), $(($(date +%s) - begin)) s in all"
 exit "$failed"

@@ -10,6 +10,10 @@
 #                              script's end, however it comes, kills what
 #                              still runs in them, undoes every mount and
 #                              removes WORK (KEEP_ROOT=1 keeps it)
+#   roots_in_memory SIZE       right after roots_start: WORK becomes a tmpfs
+#                              of SIZE (as mount's size=), undone at the end
+#   roots_on_exit STATUS       when the script defines it, called at its end
+#                              with its exit status, before the roots go
 #   make_root NAME RELEASE [ARCH]
 #   in_root NAME COMMAND...    as root inside the root
 #   as_user NAME USER COMMAND  a login shell of the user, in the home folder
@@ -31,6 +35,9 @@ roots_start() {
 
 roots_cleanup() {
   local status=$? root proc i
+  # Whatever fails from here on, every mount is still undone.
+  set +e
+  if declare -F roots_on_exit >/dev/null; then roots_on_exit "$status"; fi
   # Anything still running inside a root holds its mounts.
   for root in "${roots[@]}"; do
     for proc in /proc/[0-9]*; do
@@ -40,6 +47,9 @@ roots_cleanup() {
     done
   done
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+    if [ "${mounts[i]}" = "$roots_work" ] && [ "${KEEP_ROOT:-0}" = 1 ]; then
+      continue  # kept roots in memory stay mounted: umount WORK frees them
+    fi
     umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" || true
   done
   if [ "${KEEP_ROOT:-0}" = 1 ]; then
@@ -48,6 +58,16 @@ roots_cleanup() {
     rm -rf "$roots_work"
   fi
   exit "$status"
+}
+
+# qemu-user hands a 32-bit program the host's 64-bit directory offsets, and
+# on ext4 these are hashes that do not fit in 32 bits: readdir() then fails
+# with EOVERFLOW in every 32-bit program built without large-file support.
+# Roots of armhf therefore live in memory, where tmpfs numbers a directory's
+# entries from 0.
+roots_in_memory() {
+  mount -t tmpfs -o "size=$1,mode=755" tmpfs "$roots_work"
+  mounts+=("$roots_work")
 }
 
 # install_missing PACKAGE...: this machine's packages the roots need.
@@ -106,6 +126,10 @@ make_root() {
   roots+=("$root")
   release_sources deb "$release" >"$root/etc/apt/sources.list"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
+  # The root is thrown away at the end: dpkg need not sync every file it
+  # unpacks, and man-db need not index every manual page installed, both
+  # slow, the more so under emulation.
+  echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/throwaway-root"
   for target in proc sys dev dev/pts dev/shm; do
     mkdir -p "$root/$target"
     case "$target" in
@@ -117,6 +141,7 @@ make_root() {
     esac
     mounts+=("$root/$target")
   done
+  echo "man-db man-db/auto-update boolean false" | in_root "$name" debconf-set-selections
   in_root "$name" apt-get update -qq
   echo "   $(($(date +%s) - start)) s"
 }
