@@ -38,10 +38,6 @@ case "$arch" in
   arm64 | armhf | amd64) ;;
   *) usage ;;
 esac
-if [ "$(id -u)" -ne 0 ]; then
-  echo "$0 makes roots with debootstrap and mounts into them: run it as root" >&2
-  exit 1
-fi
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 dist="$repo/dist/debian/$release"
@@ -49,6 +45,7 @@ logs="$repo/dist/debian/logs/$arch-$release"
 source "$repo/scripts/lib/debian-root.sh"
 source "$repo/scripts/lib/player-root.sh"
 source "$repo/scripts/lib/source-tree.sh"
+roots_need_root
 
 # What the build root needs besides debian/control's Build-Depends: lintian
 # and AppStream for the package's check, and what the window suite needs:

@@ -33,14 +33,11 @@ case "$release $checks" in
     exit 2
     ;;
 esac
-if [ "$(id -u)" -ne 0 ]; then
-  echo "$0 makes roots with debootstrap and mounts into them: run it as root" >&2
-  exit 1
-fi
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 caption="Философия - логика, дилемата"
 source "$repo/scripts/lib/debian-root.sh"
 source "$repo/scripts/lib/player-root.sh"
+roots_need_root
 roots_start "$(mktemp -d "${FRESH_CHECK_DIR:-/var/tmp}/fresh-check-$release.XXXXXX")"
 work="$roots_work"
 begin=$(date +%s)

@@ -6,6 +6,7 @@
 # the kernel's binfmt_misc. Sourced by the checks that use such roots, which
 # run as root.
 #
+#   roots_need_root            ends the script unless it runs as root
 #   roots_start WORK           roots are made in WORK; from then on the
 #                              script's end, however it comes, kills what
 #                              still runs in them, undoes every mount and
@@ -25,6 +26,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/apt.sh"
 roots_work=""
 roots=()
 mounts=()
+
+roots_need_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "$0 makes roots with debootstrap and mounts into them: run it as root" >&2
+    exit 1
+  fi
+}
 
 roots_start() {
   roots_work="$1"
