@@ -4,8 +4,12 @@
 
 # What every Wine run of the project shares: quiet; no menu entries or file
 # types that Wine's menu builder would write into the Linux desktop of the
-# user who runs the checks; no offer to install Mono or Gecko.
+# user who runs the checks; no offer to install Mono or Gecko; and a UTF-8
+# locale whatever the caller's, since Wine names Linux files in the locale's
+# encoding, and in a bare login's POSIX locale it cannot create the
+# Cyrillic-named Start-menu shortcut at all.
 wine_environment() {
+  export LC_ALL=C.UTF-8
   export WINEDEBUG="${WINEDEBUG:--all}"
   export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d;mscoree=d;mshtml=d"
 }

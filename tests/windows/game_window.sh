@@ -4,6 +4,9 @@
 # tests.
 
 caption='Философия - логика, дилемата'
+# xdotool matches the Cyrillic caption only in a UTF-8 locale, which a bare
+# login does not have.
+export LC_ALL=C.UTF-8
 
 # game_window: the game window's X id, once it shows (up to a minute) and
 # is ready: Wine maps the window a moment before the game answers clicks.
