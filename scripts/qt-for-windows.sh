@@ -161,7 +161,7 @@ make_qt() {
   local entry="$1" work="$1.work" start version old
   start=$(date +%s)
   mkdir -p "$work"
-  echo "== Qt for Windows is built once on this machine, into $(cache_root); it takes about half an hour"
+  echo "== Qt for Windows is built once on this machine, into $(cache_root); about 45 minutes on two idle cores, up to two hours on busy ones"
   version="$(fetch_source "$work")"
   mkdir -p "$entry/notices"
   echo "$version" >"$entry/notices/debian-version"
