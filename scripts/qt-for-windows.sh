@@ -126,13 +126,19 @@ build_host_tools() {
 # fails on Windows' unwinding tables, and Windows probes its stack itself.
 # Optimized for size: the installer stays under 10 MB, and the game asks
 # for no speed that size would cost.
+# Nothing of the machine that builds it goes into Qt: its sources' paths in
+# its messages start at the source package's top, and its prefix is the
+# fixed /windows (beneath the cache entry through DESTDIR), which on Windows
+# names the system's own folder, where only administrators write. So a
+# program linked with it names no account or folder of its builder, and
+# machines alike build the same bytes.
 build_for_windows() {
-  local build="$1/windows-build" entry="$2"
+  local build="$1/windows-build" entry="$2" flags
+  flags="-ffile-prefix-map=$1/= $(uia_header_flags "$1")"
   cp "$repo/cmake/mingw-w64-x86_64.cmake" "$entry/"
   configure "Qt for Windows, static" "$build" -S "$1/source" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS="$(uia_header_flags "$1")" \
-    -DCMAKE_TOOLCHAIN_FILE="$entry/mingw-w64-x86_64.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$entry/windows" \
+    -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_TOOLCHAIN_FILE="$entry/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX=/windows \
     -DQT_HOST_PATH="$entry/host" -DQT_HOST_PATH_CMAKE_DIR="$entry/host/lib/cmake" \
     -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
@@ -144,7 +150,7 @@ build_for_windows() {
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF \
     -DFEATURE_system_textmarkdownreader=OFF -DFEATURE_stack_clash_protection=OFF \
     -DFEATURE_optimize_size=ON
-  build "Qt for Windows" "$build"
+  DESTDIR="$entry" build "Qt for Windows" "$build"
 }
 
 # The licence texts and third-party notices that travel with the program,
