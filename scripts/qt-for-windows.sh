@@ -130,8 +130,7 @@ build_host_tools() {
 # its messages start at the source package's top, and its prefix is the
 # fixed /windows (beneath the cache entry through DESTDIR), which on Windows
 # names the system's own folder, where only administrators write. So a
-# program linked with it names no account or folder of its builder, and
-# machines alike build the same bytes.
+# program linked with it names no account or folder of its builder.
 build_for_windows() {
   local build="$1/windows-build" entry="$2" flags
   flags="-ffile-prefix-map=$1/= $(uia_header_flags "$1")"

@@ -3,7 +3,7 @@
 # folder, made later, and requires it byte for byte the same as the first
 # build's; and requires that neither names a folder of the machine that
 # built it (the source's, the build's, or that of Qt and its sources), so
-# that another machine builds the same bytes too.
+# that the program tells nothing of who built it, or where.
 #   reproducible_exe.sh SOURCE_DIR FIRST_EXE WORK_DIR QT_PREFIX CMAKE_ARGUMENTS...
 set -euo pipefail
 
